@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Sets up a Debian machine for Spinzaro, builds it, and plays or tests it.
+#   ./dev.sh play   install what is missing, build, start the game
+#   ./dev.sh test   install what is missing, build, run every test
+set -euo pipefail
+
+cd "$(dirname "$0")"
+
+packages=(
+    cmake g++ make libgtest-dev libgmock-dev
+)
+
+install_missing() {
+    local missing=()
+    for package in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    # Warnings fail the build under CI, where CI is set.
+    cmake -S . -B "$1" -DSPINZARO_WERROR="${CI:+ON}" "${@:2}" >/dev/null
+    cmake --build "$1" -j"$(nproc)"
+}
+
+case "${1:-}" in
+play)
+    install_missing
+    build build
+    exec build/spinzaro
+    ;;
+test)
+    install_missing
+    build build
+    ctest --test-dir build --output-on-failure -j"$(nproc)"
+    ;;
+*)
+    echo "usage: $0 play|test" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,36 @@
+// The coin slot that sets the stake, and the taking of a stake at each spin.
+#include "machine_state.h"
+
+namespace spinzaro {
+
+void SlotMachine::lbCoinSlot_Click()
+{
+    // The stake of a turning round is already taken; changing it now would pay
+    // the coming win at a stake that was never staked.
+    if (reelsTurning_)
+        return;
+
+    if (state_.bet > Money::dollars(4))
+        state_.bet = Money();
+    playCoinSlot();
+    state_.bet += Money::dollars(1);
+    showAmount(Label::lbSpinBet, state_.bet);
+    for (int element = 0; element < amountLabelCount; ++element) {
+        const auto multiplier = amountMultipliers[static_cast<std::size_t>(element)];
+        if (multiplier != 0)
+            showAmount(lbAmount(element), state_.bet * multiplier);
+    }
+}
+
+void SlotMachine::addBet()
+{
+    state_.totalBet += state_.bet;
+    showAmount(Label::lbBet, state_.totalBet);
+}
+
+void SlotMachine::showAmount(Label label, Money amount)
+{
+    window_.setCaption(label, formatMoney(amount));
+}
+
+}  // namespace spinzaro

@@ -1,0 +1,64 @@
+// What the symbols are worth: the seven pay lines, tested in table order.
+#pragma once
+
+#include "window_operations.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace spinzaro {
+
+// A symbol is the 1-based index of its picture in the image list.
+namespace Symbol {
+inline constexpr std::int16_t singleBar = 1;
+inline constexpr std::int16_t wild = 2;
+inline constexpr std::int16_t doubleBar = 3;
+inline constexpr std::int16_t bell = 4;
+inline constexpr std::int16_t bonus = 5;
+inline constexpr std::int16_t cherries = 6;
+inline constexpr std::int16_t tripleBar = 7;
+inline constexpr std::int16_t emblem = 8;  // never pays
+inline constexpr int count = 8;
+}  // namespace Symbol
+
+enum class Cue { playBell, playPolice };
+
+struct PayRow {
+    std::int16_t symbol;
+    std::int16_t multiplier;
+    Cue cue;
+    Picture prizePicture;
+    std::int16_t amountLabel;  // element of lbAmount that shows the win
+};
+
+// Test order, not the order of the multipliers: the triple bar comes after the
+// cherries, and the wild-only line comes last.
+inline constexpr std::array<PayRow, 7> payTable = {{
+    {Symbol::singleBar, 8, Cue::playBell, Picture::imgCoins2, 2},
+    {Symbol::doubleBar, 16, Cue::playBell, Picture::imgCoins2, 3},
+    {Symbol::bell, 30, Cue::playBell, Picture::imgCoins2, 5},
+    {Symbol::bonus, 50, Cue::playBell, Picture::img50bill, 6},
+    {Symbol::cherries, 100, Cue::playPolice, Picture::img100Bill, 7},
+    {Symbol::tripleBar, 24, Cue::playBell, Picture::imgCoins2, 4},
+    {Symbol::wild, 4, Cue::playBell, Picture::imgCoins2, 0},
+}};
+
+// What the three reel windows show; empty where a window shows no symbol.
+using ReelLine = std::array<std::optional<std::int16_t>, reelCount>;
+
+// Every window shows the row's symbol or wild, and at least one shows the
+// row's symbol. For the wild row this means three wilds and nothing else, so a
+// wild line never pays a fruit row, and no row pays for the emblem.
+constexpr bool rowMatches(const PayRow& row, const ReelLine& line)
+{
+    bool seenRowSymbol = false;
+    for (const auto& shown : line) {
+        if (!shown || (*shown != row.symbol && *shown != Symbol::wild))
+            return false;
+        seenRowSymbol = seenRowSymbol || *shown == row.symbol;
+    }
+    return seenRowSymbol;
+}
+
+}  // namespace spinzaro

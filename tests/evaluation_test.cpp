@@ -1,0 +1,171 @@
+// The pay lines, the wild symbol, the emblem, and how a win is announced.
+#include "game_fixture.h"
+
+#include <gmock/gmock.h>
+
+#include <algorithm>
+#include <map>
+
+namespace spinzaro::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using S = std::int16_t;
+namespace Sym = Symbol;
+
+struct Line {
+    S left, middle, right;
+};
+
+struct Win {
+    int multiplier;     // 0 for no win
+    int amountElement;  // lbAmount element left visible
+    const char* cue;
+    Picture prize;
+};
+
+struct PayCase {
+    Line line;
+    Win win;
+};
+
+const Win noWin{0, -1, "", Picture::imgMenu};
+
+const PayCase cases[] = {
+    {{Sym::wild, Sym::wild, Sym::wild}, {4, 0, "slotbell2.wav", Picture::imgCoins2}},
+    {{Sym::singleBar, Sym::singleBar, Sym::singleBar}, {8, 2, "slotbell2.wav", Picture::imgCoins2}},
+    {{Sym::singleBar, Sym::wild, Sym::wild}, {8, 2, "slotbell2.wav", Picture::imgCoins2}},
+    {{Sym::wild, Sym::singleBar, Sym::wild}, {8, 2, "slotbell2.wav", Picture::imgCoins2}},
+    {{Sym::wild, Sym::wild, Sym::singleBar}, {8, 2, "slotbell2.wav", Picture::imgCoins2}},
+    {{Sym::doubleBar, Sym::wild, Sym::doubleBar}, {16, 3, "slotbell2.wav", Picture::imgCoins2}},
+    {{Sym::tripleBar, Sym::tripleBar, Sym::tripleBar}, {24, 4, "slotbell2.wav", Picture::imgCoins2}},
+    {{Sym::wild, Sym::tripleBar, Sym::tripleBar}, {24, 4, "slotbell2.wav", Picture::imgCoins2}},
+    {{Sym::bell, Sym::bell, Sym::bell}, {30, 5, "slotbell2.wav", Picture::imgCoins2}},
+    {{Sym::bonus, Sym::bonus, Sym::wild}, {50, 6, "slotbell2.wav", Picture::img50bill}},
+    {{Sym::cherries, Sym::wild, Sym::cherries}, {100, 7, "Police2.wav", Picture::img100Bill}},
+    {{Sym::wild, Sym::wild, Sym::cherries}, {100, 7, "Police2.wav", Picture::img100Bill}},
+    {{Sym::cherries, Sym::wild, Sym::wild}, {100, 7, "Police2.wav", Picture::img100Bill}},
+    {{Sym::singleBar, Sym::singleBar, Sym::doubleBar}, noWin},
+    {{Sym::singleBar, Sym::doubleBar, Sym::wild}, noWin},
+    {{Sym::emblem, Sym::emblem, Sym::emblem}, noWin},
+    {{Sym::wild, Sym::wild, Sym::emblem}, noWin},
+    {{Sym::emblem, Sym::cherries, Sym::cherries}, noWin},
+    {{Sym::cherries, Sym::cherries, Sym::bell}, noWin},
+};
+
+using EvaluationTest = GameTest;
+
+TEST_F(EvaluationTest, EachLinePaysItsRowWithItsCuePrizePictureAndSingleAmountLabel)
+{
+    for (const PayCase& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.line.left << "-" << c.line.middle << "-" << c.line.right);
+        const Money winsBefore = machine.state().totalWin;
+        window.cues.clear();
+        spinTo(c.line.left, c.line.middle, c.line.right);
+
+        EXPECT_EQ(machine.state().totalWin - winsBefore, Money::dollars(c.win.multiplier));
+        EXPECT_EQ(machine.state().ahead, machine.state().totalWin - machine.state().totalBet);
+        EXPECT_EQ(window.caption(Label::lbAhead), formatMoney(machine.state().ahead));
+        if (c.win.multiplier == 0) {
+            EXPECT_THAT(window.cues, ElementsAre("Spin.wav"));
+            EXPECT_TRUE(window.enabled(Button::cmdSpin));
+            EXPECT_TRUE(window.visible(Picture::imgMenu));
+            for (int element = 0; element < amountLabelCount; ++element)
+                EXPECT_TRUE(window.visible(lbAmount(element)));
+            continue;
+        }
+        EXPECT_THAT(window.cues, ElementsAre("Spin.wav", c.win.cue));
+        EXPECT_EQ(window.caption(Label::lbWin), formatMoney(machine.state().totalWin));
+        for (Picture prize : {Picture::imgCoins2, Picture::img50bill, Picture::img100Bill})
+            EXPECT_EQ(window.visible(prize), prize == c.win.prize) << controlName(prize);
+        EXPECT_FALSE(window.visible(Picture::imgMenu));
+        for (int element = 0; element < amountLabelCount; ++element)
+            EXPECT_EQ(window.visible(lbAmount(element)), element == c.win.amountElement) << element;
+        EXPECT_EQ(window.caption(lbAmount(c.win.amountElement)), formatMoney(Money::dollars(c.win.multiplier)));
+        EXPECT_FALSE(window.enabled(Button::cmdSpin));
+        EXPECT_FALSE(window.enabled(Button::cmdQuit));
+        EXPECT_TRUE(window.enabled(Timer::tmrWait));
+        endPause();
+    }
+}
+
+TEST_F(EvaluationTest, OfAllFiveHundredTwelveLinesFortyThreeWinAndEachRowOwnsItsSeven)
+{
+    std::map<int, int> linesByMultiplier;
+    for (S left = 1; left <= 8; ++left)
+        for (S middle = 1; middle <= 8; ++middle)
+            for (S right = 1; right <= 8; ++right) {
+                const Money before = machine.state().totalWin;
+                spinTo(left, middle, right);
+                ASSERT_EQ(reels(), (std::array<int, 3>{left, middle, right}));
+                ++linesByMultiplier[static_cast<int>((machine.state().totalWin - before).units() / 10'000)];
+                endPause();
+            }
+    EXPECT_EQ(linesByMultiplier, (std::map<int, int>{
+                                     {0, 469}, {4, 1}, {8, 7}, {16, 7}, {24, 7}, {30, 7}, {50, 7}, {100, 7}}));
+}
+
+TEST_F(EvaluationTest, AWinIsAnnouncedInOrderCueFirstAndPaidAtTheCurrentStake)
+{
+    clickCoinSlot(4);  // five dollars
+    scriptLanding(Sym::cherries, Sym::cherries, Sym::cherries);
+    machine.cmdSpin_Click();
+    window.deliverNextTick();
+    window.deliverNextTick();
+    window.log.clear();
+    window.deliverNextTick();  // 150 ms: Timer1, Timer2 and Timer3 fall due together
+    const auto tick3 = std::find(window.log.begin(), window.log.end(), "tick Timer3");
+    ASSERT_NE(tick3, window.log.end());
+    EXPECT_THAT(std::vector<std::string>(tick3 + 3, window.log.end()),
+                ElementsAre("timer Timer1 off", "timer Timer2 off", "timer Timer3 off", "cue /game/Police2.wav",
+                            "show img100Bill", "caption lbWin $500.00", "button cmdSpin off", "button cmdQuit off",
+                            "timer tmrWait on", "hide imgMenu", "hide lbAmount_0", "hide lbAmount_1",
+                            "hide lbAmount_2", "hide lbAmount_3", "hide lbAmount_4", "hide lbAmount_5",
+                            "hide lbAmount_6", "hide lbAmount_7", "show lbAmount_7", "caption lbAmount_7 $500.00",
+                            "caption lbAhead $495.00"));
+}
+
+TEST_F(EvaluationTest, APictureThatIsNoImageListEntryMatchesNothing)
+{
+    // The reels are judged by the pictures they show, not by the draws: with
+    // three wilds drawn, a foreign picture put into the left window before the
+    // last tick spoils the line.
+    scriptLanding(Sym::wild, Sym::wild, Sym::wild);
+    machine.cmdSpin_Click();
+    while (!window.enabled(Timer::Timer3))
+        window.deliverNextTick();
+    window.setEnabled(Timer::Timer1, false);
+    window.setEnabled(Timer::Timer2, false);
+    window.showForeignPicture(0);
+    window.deliverNextTick();
+    EXPECT_EQ(machine.state().totalWin, Money());
+    EXPECT_EQ(window.caption(Label::lbAhead), "-$1.00");
+}
+
+TEST_F(EvaluationTest, WinsAddUpAndTheBalanceFollowsEveryRound)
+{
+    spinTo(Sym::emblem, Sym::bell, Sym::bell);
+    EXPECT_EQ(window.caption(Label::lbAhead), "-$1.00");
+    EXPECT_EQ(window.caption(Label::lbWin), "");
+    spinTo(Sym::singleBar, Sym::wild, Sym::singleBar);
+    endPause();
+    EXPECT_EQ(window.caption(Label::lbAhead), "$6.00");
+    spinTo(Sym::emblem, Sym::emblem, Sym::emblem);
+    clickCoinSlot(1);
+    spinTo(Sym::wild, Sym::wild, Sym::wild);
+    endPause();
+    EXPECT_EQ(window.caption(Label::lbWin), "$16.00");
+    EXPECT_EQ(window.caption(Label::lbBet), "$5.00");
+    EXPECT_EQ(window.caption(Label::lbAhead), "$11.00");
+    // Eleven more one-dollar stakes bring stakes and wins level: no digit
+    // shows before the point.
+    clickCoinSlot(4);
+    for (int i = 0; i < 11; ++i)
+        spinTo(Sym::emblem, Sym::emblem, Sym::emblem);
+    EXPECT_EQ(window.caption(Label::lbAhead), "$.00");
+    spinTo(Sym::emblem, Sym::emblem, Sym::emblem);
+    EXPECT_EQ(window.caption(Label::lbAhead), "-$1.00");
+}
+
+}  // namespace
+}  // namespace spinzaro::testing

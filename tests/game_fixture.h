@@ -1,0 +1,62 @@
+// A loaded machine on the recording window, with helpers to play rounds.
+#pragma once
+
+#include "fake_window.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace spinzaro::testing {
+
+class GameTest : public ::testing::Test {
+protected:
+    GameTest()
+    {
+        window.connect(machine);
+        machine.Form_Load();
+        window.log.clear();
+    }
+
+    // Scripts the draws of one round with ticks on time so the reels come to
+    // rest on the given symbols. In order the round draws: left at 50 ms; left,
+    // left, middle at 100 ms; left, left, middle, middle, right at 150 ms.
+    void scriptLanding(int left, int middle, int right)
+    {
+        random.script({drawFor(left), drawFor(left), drawFor(left), drawFor(middle), drawFor(left),
+                       drawFor(left), drawFor(middle), drawFor(middle), drawFor(right)});
+    }
+
+    // Presses Spin and lets the reels run until the evaluation has run.
+    void spinTo(int left, int middle, int right)
+    {
+        scriptLanding(left, middle, right);
+        machine.cmdSpin_Click();
+        while (window.enabled(Timer::Timer1))
+            window.deliverNextTick();
+    }
+
+    // Lets a pause after a win run out, if one is running.
+    void endPause()
+    {
+        if (window.enabled(Timer::tmrWait))
+            window.deliverNextTick();
+    }
+
+    void clickCoinSlot(int times)
+    {
+        for (int i = 0; i < times; ++i)
+            machine.lbCoinSlot_Click();
+    }
+
+    std::array<int, reelCount> reels() const
+    {
+        return {window.reelEntry(0), window.reelEntry(1), window.reelEntry(2)};
+    }
+
+    FakeWindow window;
+    ScriptedRandom random;
+    SlotMachine machine{window, random};
+};
+
+}  // namespace spinzaro::testing
