@@ -8,6 +8,8 @@ cd "$(dirname "$0")"
 
 packages=(
     cmake g++ make libgtest-dev libgmock-dev
+    qt6-base-dev qt6-multimedia-dev qt6-svg-dev
+    fonts-liberation2
 )
 
 install_missing() {

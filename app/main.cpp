@@ -1,8 +1,17 @@
-// Entry point of the game.
-#include <cstdio>
+// Entry point: the application, its identity, the main window.
+#include "form1.h"
+#include "identity.h"
 
-int main()
+#include <QApplication>
+
+int main(int argc, char* argv[])
 {
-    std::puts("Spinzaro: the game window is not built yet; run the tests to exercise the engine.");
-    return 0;
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(spinzaro::identity::title));
+    QApplication::setApplicationVersion(QString::fromUtf8(spinzaro::identity::version));
+
+    spinzaro::Form1 window;
+    QObject::connect(&window, &spinzaro::Form1::programEnded, &application, &QApplication::quit);
+    window.show();
+    return QApplication::exec();
 }

@@ -1,0 +1,113 @@
+// The About window.
+#include "about.h"
+
+#include "identity.h"
+#include "image_list.h"
+#include "layout.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+
+namespace spinzaro {
+
+namespace {
+
+QPointer<FrmAbout> sharedAbout;
+
+QLabel* designLabel(QWidget* parent, const char* name, QRect box, Qt::Alignment alignment)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAlignment(alignment);
+    label->setGeometry(box);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    return label;
+}
+
+// Sized to its text, keeping the centre of its design box.
+void fitToText(QLabel* label, QRect design)
+{
+    label->adjustSize();
+    label->move(design.center().x() - label->width() / 2, design.top());
+}
+
+}  // namespace
+
+QString versionLine(const QVersionNumber& version)
+{
+    return QStringLiteral("Version %1.%2").arg(version.majorVersion()).arg(version.minorVersion());
+}
+
+FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent), logo_(pictures::aboutLogo)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowIcon(QIcon(pictures::aboutIcon));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(toPixels(4728), toPixels(2436));
+
+    QFont titleFont;
+    titleFont.setFamilies({QStringLiteral("Arial Black"), QStringLiteral("Liberation Sans")});
+    titleFont.setPixelSize(fontPixels(14.4));
+    titleFont.setWeight(QFont::Black);
+    QFont versionFont;
+    versionFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+    versionFont.setPixelSize(fontPixels(12));
+
+    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK_->setGeometry(toPixels(2970, 1470, 780, 345));
+    cmdOK_->setDefault(true);
+    lblTitle_ = designLabel(this, "lblTitle", toPixels(2550, 240, 1965, 405), Qt::AlignCenter);
+    lblTitle_->setFont(titleFont);
+    lblTitle_->setStyleSheet(QStringLiteral("color: black;"));
+    lblVersion_ = designLabel(this, "lblVersion", toPixels(2795, 702, 1248, 312), Qt::AlignCenter);
+    lblVersion_->setFont(versionFont);
+    label2_ = designLabel(this, "Label2", toPixels(240, 1800, 1800, 195), Qt::AlignLeft);
+    label2_->setText(QString::fromUtf8(identity::webAddress));
+    label2_->adjustSize();
+    lbCopyright_ = designLabel(this, "lbCopyright", toPixels(468, 2132, 3809, 169), Qt::AlignCenter);
+
+    // Only OK takes the focus; Esc closes the dialog as the cancel button would.
+    for (QLabel* label : {lblTitle_, lblVersion_, lbCopyright_, label2_})
+        label->setFocusPolicy(Qt::NoFocus);
+    connect(cmdOK_, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
+    Form_Load();
+}
+
+void FrmAbout::Form_Load()
+{
+    const QString title = QCoreApplication::applicationName();
+    setWindowTitle(QStringLiteral("About ") + title);
+    lblVersion_->setText(versionLine(QVersionNumber::fromString(QCoreApplication::applicationVersion())));
+    fitToText(lblVersion_, toPixels(2795, 702, 1248, 312));
+    lblTitle_->setText(title);
+    fitToText(lblTitle_, toPixels(2550, 240, 1965, 405));
+    lbCopyright_->setText(QString::fromUtf8(identity::copyright));
+    fitToText(lbCopyright_, toPixels(468, 2132, 3809, 169));
+}
+
+void FrmAbout::cmdOK_Click() { accept(); }
+
+void FrmAbout::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, logo_);
+}
+
+FrmAbout* FrmAbout::shared() { return sharedAbout; }
+
+void FrmAbout::showShared()
+{
+    // The active window when the menu entry is chosen is the main window: as
+    // the dialog's parent it centres the dialog and keeps it off the taskbar.
+    if (sharedAbout.isNull())
+        sharedAbout = new FrmAbout(QApplication::activeWindow());
+    sharedAbout->exec();
+    delete sharedAbout;
+}
+
+}  // namespace spinzaro

@@ -1,0 +1,63 @@
+// The main window's design table.
+#include "layout.h"
+
+#include <array>
+
+namespace spinzaro {
+
+QRect toPixels(int left, int top, int width, int height)
+{
+    const int x = toPixels(left);
+    const int y = toPixels(top);
+    return {x, y, toPixels(left + width) - x, toPixels(top + height) - y};
+}
+
+namespace {
+
+using K = ControlKind;
+
+const std::array designs = std::to_array<ControlDesign>({
+    {"Shape5", K::filledFrame, 450, 900, 4425, 1005, "", qRgb(128, 0, 128)},
+    {"Shape1", K::outline, 390, 840, 4545, 1125, "", qRgb(255, 0, 255)},
+    {"Shape2", K::outline, 420, 870, 4485, 1065, "", qRgb(192, 0, 192)},
+    {"Shape3", K::outline, 480, 930, 4350, 945, "", qRgb(64, 0, 64), 8},
+    {"imgSpinPix_0", K::reelWindow, 690, 1020, 765, 765},
+    {"imgSpinPix_1", K::reelWindow, 2190, 1020, 765, 765},
+    {"imgSpinPix_2", K::reelWindow, 3780, 1020, 765, 765},
+
+    {"Label4", K::heading, 720, 30, 825, 225, "Winnings"},
+    {"lbWin", K::displayBox, 480, 240, 1275, 315},
+    {"Line1", K::line, 1800, 390, 195, 0, "", qRgb(255, 0, 255)},
+    {"Label5", K::heading, 2505, 30, 405, 225, "Bets"},
+    {"lbBet", K::displayBox, 2040, 240, 1275, 315},
+    {"Line2", K::line, 3390, 360, 195, 0, "", qRgb(255, 0, 255)},
+    {"Line3", K::line, 3390, 450, 195, 0, "", qRgb(255, 0, 255)},
+    {"Label6", K::heading, 3945, 30, 705, 225, "Balance"},
+    {"lbAhead", K::displayBox, 3660, 240, 1275, 315},
+
+    {"imgMenu", K::picture, 276, 2196, 600, 2400},
+    {"lbAmount_0", K::amount, 900, 2124, 480, 240, "$4.00"},
+    {"lbAmount_2", K::amount, 900, 2424, 480, 240, "$8.00"},
+    {"lbAmount_3", K::amount, 900, 2760, 588, 240, "$16.00"},
+    {"lbAmount_1", K::amount, 900, 3156, 372, 240},
+    {"lbAmount_4", K::amount, 900, 3216, 588, 240, "$24.00"},
+    {"lbAmount_5", K::amount, 900, 3660, 588, 240, "$30.00"},
+    {"lbAmount_6", K::amount, 900, 4020, 588, 240, "$50.00"},
+    {"lbAmount_7", K::amount, 900, 4368, 696, 240, "$100.00"},
+    {"imgCoins2", K::prize, 1740, 3600, 1305, 1485},
+    {"img50bill", K::prize, 816, 4272, 2496, 936},
+    {"img100Bill", K::prize, 480, 3072, 3252, 1272},
+
+    {"Label2", K::heading, 4380, 2070, 315, 225, "Bet"},
+    {"lbSpinBet", K::displayBox, 4260, 2280, 585, 285},
+    {"Label1", K::heading, 4170, 2820, 765, 225, "Coin Slot"},
+    {"lbCoinSlot", K::coinSlot, 4230, 3060, 645, 105},
+    {"cmdSpin", K::spinButton, 3864, 3552, 1356, 660},
+    {"cmdQuit", K::quitButton, 4050, 4950, 1065, 345, "&Quit"},
+});
+
+}  // namespace
+
+std::span<const ControlDesign> mainWindowDesign() { return designs; }
+
+}  // namespace spinzaro

@@ -1,0 +1,57 @@
+// The main window's design: every control with its kind and twips rectangle.
+#pragma once
+
+#include <QColor>
+#include <QRect>
+
+#include <span>
+
+namespace spinzaro {
+
+// The design is laid out at 12 twips per pixel.
+constexpr int twipsPerPixel = 12;
+constexpr int toPixels(int twips) { return (twips + twipsPerPixel / 2) / twipsPerPixel; }
+QRect toPixels(int left, int top, int width, int height);
+
+enum class ControlKind {
+    heading,      // magenta caption, sized to its text
+    displayBox,   // green on black, bordered, fixed size
+    amount,       // green pay-row amount, grows to the right with its text
+    coinSlot,
+    line,         // left/top is one end, width/height the offset to the other
+    outline,      // rectangle outline
+    filledFrame,  // rectangle outline over a black fill
+    reelWindow,
+    picture,      // shown at its own size
+    prize,        // stretched to its box
+    spinButton,
+    quitButton,
+};
+
+struct ControlDesign {
+    const char* name;
+    ControlKind kind;
+    int left, top, width, height;  // twips
+    const char* caption = "";
+    QRgb colour = 0;               // outline or line colour
+    int lineWidth = 1;             // pixels
+};
+
+// In stacking order, bottom first: the black ground, the frame outlines, the
+// reels above them, then the rest.
+std::span<const ControlDesign> mainWindowDesign();
+
+// Client area and colours of the window.
+constexpr int clientWidthTwips = 5436;
+constexpr int clientHeightTwips = 5508;
+inline const QColor backgroundColour{0, 0, 192};
+inline const QColor headingColour{255, 0, 255};
+inline const QColor amountColour{0, 255, 0};
+inline const QColor coinSlotColour{64, 64, 64};
+inline const QColor quitFaceColour{192, 0, 192};
+
+// Font sizes in points, rendered at the design's 120 pixels per inch so text
+// fits its boxes whatever the screen's own resolution.
+constexpr int fontPixels(double points) { return static_cast<int>(points * 120.0 / 72.0 + 0.5); }
+
+}  // namespace spinzaro
