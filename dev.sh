@@ -11,6 +11,11 @@ packages=(
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev
     fonts-liberation2
 )
+# Only the tests need these: metadata validators, a null sound server, and
+# an X server with a clicker and a tracer for the installed-game check.
+test_packages=(
+    desktop-file-utils appstream pulseaudio xvfb xauth xdotool strace
+)
 
 install_missing() {
     local missing=()
@@ -38,9 +43,13 @@ play)
     exec build/spinzaro
     ;;
 test)
+    packages+=("${test_packages[@]}")
     install_missing
     build build
     ctest --test-dir build --output-on-failure -j"$(nproc)"
+    # Once more with AddressSanitizer and UndefinedBehaviorSanitizer.
+    build build-sanitize -DSPINZARO_SANITIZE=ON
+    ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)"
     ;;
 *)
     echo "usage: $0 play|test" >&2

@@ -1,14 +1,11 @@
 // The real main window, headless: its layout, and whole rounds played with
 // real clicks through the real timers.
 #include "about.h"
-#include "controls.h"
-#include "fake_window.h"
-#include "form1.h"
 #include "layout.h"
+#include "window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -23,72 +20,6 @@
 
 namespace spinzaro {
 namespace {
-
-using testing::ScriptedRandom;
-
-// The real window, with its cues noted before they are played.
-class RecordingForm1 : public Form1 {
-public:
-    explicit RecordingForm1(ScriptedRandom*& random) : Form1(makeRandom(random)) {}
-    void playWave(const std::string& path) override
-    {
-        cues.push_back(path.substr(path.find_last_of('/') + 1));
-        Form1::playWave(path);
-    }
-    std::vector<std::string> cues;
-
-private:
-    static std::unique_ptr<RandomSource> makeRandom(ScriptedRandom*& random)
-    {
-        auto owned = std::make_unique<ScriptedRandom>();
-        random = owned.get();
-        return owned;
-    }
-};
-
-bool waitFor(const std::function<bool()>& condition, int timeoutMs = 3000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(2);
-    }
-    return true;
-}
-
-class Form1Test : public ::testing::Test {
-protected:
-    Form1Test() : window(random)
-    {
-        window.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
-
-    template <typename T = QWidget>
-    T* control(const char* name) const
-    {
-        T* found = window.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-
-    QString caption(const char* name) const { return control<QLabel>(name)->text(); }
-    void click(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton); }
-
-    // Every reel draw lands on the symbol, whatever order the ticks come in.
-    void spinOnto(int symbol)
-    {
-        random->script({testing::drawFor(symbol)});
-        click("cmdSpin");
-    }
-
-    bool evaluated() const { return !window.machine().reelsTurning(); }
-
-    ScriptedRandom* random = nullptr;
-    RecordingForm1 window;
-};
 
 TEST_F(Form1Test, IsLaidOutAsDesignedAndOpensWithTheFocusOnQuit)
 {

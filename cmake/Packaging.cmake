@@ -1,0 +1,107 @@
+# Install layout, desktop integration and the Debian package (include last).
+include(GNUInstallDirs)
+
+# The executable finds its waves in its own folder, so both go into one private
+# folder and the PATH gets a relative symlink that survives DESTDIR and --prefix.
+set(SPINZARO_INSTALL_APPDIR "${CMAKE_INSTALL_LIBEXECDIR}/spinzaro" CACHE STRING
+    "Folder (relative to the prefix, or absolute) for the executable and its wave files")
+
+install(TARGETS spinzaro RUNTIME DESTINATION ${SPINZARO_INSTALL_APPDIR})
+install(FILES ${SPINZARO_WAVE_FILES} DESTINATION ${SPINZARO_INSTALL_APPDIR})
+
+# Computed at install time, so that it follows --prefix; relative, so that it
+# stays right under DESTDIR and wherever the tree is unpacked.
+install(CODE "
+    set(_spinzaro_bindir \"${CMAKE_INSTALL_BINDIR}\")
+    set(_spinzaro_appdir \"${SPINZARO_INSTALL_APPDIR}\")
+" CODE [[
+    foreach(_spinzaro_dir IN ITEMS bindir appdir)
+        if(NOT IS_ABSOLUTE "${_spinzaro_${_spinzaro_dir}}")
+            set(_spinzaro_${_spinzaro_dir} "${CMAKE_INSTALL_PREFIX}/${_spinzaro_${_spinzaro_dir}}")
+        endif()
+    endforeach()
+    file(RELATIVE_PATH _spinzaro_target "${_spinzaro_bindir}" "${_spinzaro_appdir}/spinzaro")
+    set(_spinzaro_link "$ENV{DESTDIR}${_spinzaro_bindir}/spinzaro")
+    message(STATUS "Installing: ${_spinzaro_link} -> ${_spinzaro_target}")
+    file(MAKE_DIRECTORY "$ENV{DESTDIR}${_spinzaro_bindir}")
+    file(CREATE_LINK "${_spinzaro_target}" "${_spinzaro_link}" SYMBOLIC)
+    list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${_spinzaro_link}")
+]])
+
+# Menu entry, icon and software-centre listing under the names they refer to.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/spinzaro.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/assets/pictures/icon.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps
+        RENAME spinzaro.png)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/example.spinzaro.Spinzaro.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# Debian wants the licence, the changelog and a manual page, the latter two
+# compressed without a timestamp so that rebuilds are identical.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/spinzaro)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/spinzaro.6.in packaging/spinzaro.6 @ONLY)
+find_program(SPINZARO_GZIP gzip)
+if(SPINZARO_GZIP)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog)
+    execute_process(COMMAND ${SPINZARO_GZIP} -9n INPUT_FILE ${PROJECT_SOURCE_DIR}/packaging/changelog
+                    OUTPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
+    execute_process(COMMAND ${SPINZARO_GZIP} -9n INPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/packaging/spinzaro.6
+                    OUTPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/packaging/spinzaro.6.gz COMMAND_ERROR_IS_FATAL ANY)
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/spinzaro)
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/spinzaro.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+else()
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/spinzaro.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+endif()
+
+# The two metadata files, checked offline; the .example domain is reserved, so
+# the validator's unknown-TLD note is not a failure.
+if(BUILD_TESTING)
+    find_program(SPINZARO_DESKTOP_FILE_VALIDATE desktop-file-validate)
+    find_program(SPINZARO_APPSTREAMCLI appstreamcli)
+    if(SPINZARO_DESKTOP_FILE_VALIDATE)
+        add_test(NAME packaging_desktop_entry_valid
+                 COMMAND ${SPINZARO_DESKTOP_FILE_VALIDATE} ${PROJECT_SOURCE_DIR}/packaging/spinzaro.desktop)
+        # It exits 0 on warnings; those count too.
+        set_tests_properties(packaging_desktop_entry_valid PROPERTIES FAIL_REGULAR_EXPRESSION "error|warning")
+    endif()
+    if(SPINZARO_APPSTREAMCLI)
+        add_test(NAME packaging_metainfo_valid
+                 COMMAND ${SPINZARO_APPSTREAMCLI} validate --no-net --strict --override=cid-maybe-not-rdns=pedantic
+                         ${PROJECT_SOURCE_DIR}/packaging/example.spinzaro.Spinzaro.metainfo.xml)
+    endif()
+endif()
+
+# cpack -G DEB in the build folder makes spinzaro_<version>_<arch>.deb.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME spinzaro)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Spinzaro Games")
+set(CPACK_PACKAGE_CONTACT "Spinzaro Games <games@spinzaro.example>")
+# Debian's synopsis starts without an article; the long text keeps its line breaks.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "three-reel fruit slot machine")
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Spinzaro is a single-player fruit slot machine in one desktop window."
+    "Click the coin slot to set the stake from one to five dollars, press Spin"
+    "and watch the three reels stop; the symbols pay when they form one of"
+    "seven pay lines. The money is play money only.")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.spinzaro.example/")
+set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/packaging/copyright")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Spinzaro Games <games@spinzaro.example>")
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+find_program(SPINZARO_DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(SPINZARO_DPKG_SHLIBDEPS)
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+else()
+    # Without dpkg-dev the libraries the executable links are named by hand.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6widgets6 (>= 6.2), libqt6multimedia6 (>= 6.2), libqt6svg6 (>= 6.2)")
+endif()
+
+set(CPACK_SOURCE_GENERATOR TGZ)
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "\\\\.swp$")
+
+include(CPack)
