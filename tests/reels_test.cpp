@@ -94,24 +94,5 @@ TEST_F(ReelsTest, BeforeTheFirstSpinNoReelShowsAPictureAndNoTimerRuns)
     EXPECT_FALSE(window.deliverNextTick());
 }
 
-TEST_F(ReelsTest, TheRealGeneratorDrawsTheEmblemTwiceAsOftenAsEachOtherSymbol)
-{
-    ClockSeededRandom generator(2024);
-    std::array<int, 9> counts{};
-    constexpr int draws = 900'000;
-    for (int i = 0; i < draws; ++i) {
-        const float r = generator.next();
-        ASSERT_GE(r, 0.0F);
-        ASSERT_LT(r, 1.0F);
-        const int pick = static_cast<int>(9.0F * r);
-        ++counts[static_cast<std::size_t>(pick == 0 ? 8 : pick)];
-    }
-    // Expected 100,000 per symbol and 200,000 for the emblem; a standard
-    // deviation is about 300, so 1,500 is five of them.
-    for (int symbol = 1; symbol <= 7; ++symbol)
-        EXPECT_NEAR(counts[static_cast<std::size_t>(symbol)], 100'000, 1'500) << symbol;
-    EXPECT_NEAR(counts[8], 200'000, 2'000);
-}
-
 }  // namespace
 }  // namespace spinzaro::testing
