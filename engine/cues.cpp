@@ -24,10 +24,25 @@ void SlotMachine::playCue(std::string_view fileLiteral)
     window_.playWave(cuePath(window_.applicationFolder(), fileLiteral));
 }
 
-void SlotMachine::playSpin() { playCue("\\Spin.wav"); }
-void SlotMachine::playCoinSlot() { playCue("\\CoinSlot.wav"); }
-void SlotMachine::playBell() { playCue("\\slotbell2.wav"); }
-void SlotMachine::playPolice() { playCue("\\Police2.wav"); }
-void SlotMachine::playCoinsWin() { playCue("\\CoinsWin.wav"); }
+void SlotMachine::playSpin()
+{
+    playCue("\\Spin.wav");
+}
+void SlotMachine::playCoinSlot()
+{
+    playCue("\\CoinSlot.wav");
+}
+void SlotMachine::playBell()
+{
+    playCue("\\slotbell2.wav");
+}
+void SlotMachine::playPolice()
+{
+    playCue("\\Police2.wav");
+}
+void SlotMachine::playCoinsWin()
+{
+    playCue("\\CoinsWin.wav");
+}
 
 }  // namespace spinzaro

@@ -12,10 +12,10 @@
 namespace spinzaro {
 
 struct MachineState {
-    Money bet;        // stake per spin, 1 to 5 dollars once loaded
-    Money totalBet;   // sum of all stakes taken
-    Money totalWin;   // sum of all wins paid
-    Money ahead;      // totalWin - totalBet as of the last evaluation
+    Money bet;       // stake per spin, 1 to 5 dollars once loaded
+    Money totalBet;  // sum of all stakes taken
+    Money totalWin;  // sum of all wins paid
+    Money ahead;     // totalWin - totalBet as of the last evaluation
     std::int16_t reel1Pick = 0;
     std::int16_t reel2Pick = 0;
     std::int16_t reel3Pick = 0;

@@ -45,8 +45,8 @@ std::string formatMoney(Money amount)
 {
     const std::int64_t units = amount.units();
     // Work on the magnitude as unsigned so the most negative amount has one.
-    const std::uint64_t magnitude = units < 0 ? 0 - static_cast<std::uint64_t>(units)
-                                              : static_cast<std::uint64_t>(units);
+    const std::uint64_t magnitude =
+        units < 0 ? 0 - static_cast<std::uint64_t>(units) : static_cast<std::uint64_t>(units);
     constexpr auto perDollar = static_cast<std::uint64_t>(Money::unitsPerDollar);
     constexpr std::uint64_t unitsPerCent = perDollar / 100;
 

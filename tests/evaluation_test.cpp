@@ -101,8 +101,8 @@ TEST_F(EvaluationTest, OfAllFiveHundredTwelveLinesFortyThreeWinAndEachRowOwnsIts
                 ++linesByMultiplier[static_cast<int>((machine.state().totalWin - before).units() / 10'000)];
                 endPause();
             }
-    EXPECT_EQ(linesByMultiplier, (std::map<int, int>{
-                                     {0, 469}, {4, 1}, {8, 7}, {16, 7}, {24, 7}, {30, 7}, {50, 7}, {100, 7}}));
+    EXPECT_EQ(linesByMultiplier,
+              (std::map<int, int>{{0, 469}, {4, 1}, {8, 7}, {16, 7}, {24, 7}, {30, 7}, {50, 7}, {100, 7}}));
 }
 
 TEST_F(EvaluationTest, AWinIsAnnouncedInOrderCueFirstAndPaidAtTheCurrentStake)
@@ -119,9 +119,9 @@ TEST_F(EvaluationTest, AWinIsAnnouncedInOrderCueFirstAndPaidAtTheCurrentStake)
     EXPECT_THAT(std::vector<std::string>(tick3 + 3, window.log.end()),
                 ElementsAre("timer Timer1 off", "timer Timer2 off", "timer Timer3 off", "cue /game/Police2.wav",
                             "show img100Bill", "caption lbWin $500.00", "button cmdSpin off", "button cmdQuit off",
-                            "timer tmrWait on", "hide imgMenu", "hide lbAmount_0", "hide lbAmount_1",
-                            "hide lbAmount_2", "hide lbAmount_3", "hide lbAmount_4", "hide lbAmount_5",
-                            "hide lbAmount_6", "hide lbAmount_7", "show lbAmount_7", "caption lbAmount_7 $500.00",
+                            "timer tmrWait on", "hide imgMenu", "hide lbAmount_0", "hide lbAmount_1", "hide lbAmount_2",
+                            "hide lbAmount_3", "hide lbAmount_4", "hide lbAmount_5", "hide lbAmount_6",
+                            "hide lbAmount_7", "show lbAmount_7", "caption lbAmount_7 $500.00",
                             "caption lbAhead $495.00"));
 }
 

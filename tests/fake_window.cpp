@@ -8,15 +8,18 @@ namespace spinzaro::testing {
 
 namespace {
 
-std::string onOff(bool on) { return on ? "on" : "off"; }
+std::string onOff(bool on)
+{
+    return on ? "on" : "off";
+}
 
 }  // namespace
 
 FakeWindow::FakeWindow()
 {
     // The start state of the window design.
-    const std::array<const char*, amountLabelCount> amounts = {"$4.00", "", "$8.00", "$16.00",
-                                                              "$24.00", "$30.00", "$50.00", "$100.00"};
+    const std::array<const char*, amountLabelCount> amounts = {"$4.00",  "",       "$8.00",  "$16.00",
+                                                               "$24.00", "$30.00", "$50.00", "$100.00"};
     for (int element = 0; element < amountLabelCount; ++element)
         captions_[lbAmount(element)] = amounts[static_cast<std::size_t>(element)];
     for (int label = 0; label <= static_cast<int>(Label::lbAmount_7); ++label)
@@ -103,10 +106,22 @@ std::string FakeWindow::caption(Label label) const
     return found == captions_.end() ? std::string() : found->second;
 }
 
-bool FakeWindow::visible(Label label) const { return labelVisible_.at(label); }
-bool FakeWindow::visible(Picture picture) const { return pictureVisible_.at(picture); }
-bool FakeWindow::enabled(Button button) const { return buttonEnabled_.at(button); }
-bool FakeWindow::enabled(Timer timer) const { return timers_.at(timer).enabled; }
+bool FakeWindow::visible(Label label) const
+{
+    return labelVisible_.at(label);
+}
+bool FakeWindow::visible(Picture picture) const
+{
+    return pictureVisible_.at(picture);
+}
+bool FakeWindow::enabled(Button button) const
+{
+    return buttonEnabled_.at(button);
+}
+bool FakeWindow::enabled(Timer timer) const
+{
+    return timers_.at(timer).enabled;
+}
 
 int FakeWindow::reelEntry(int reel) const
 {

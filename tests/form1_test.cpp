@@ -39,11 +39,8 @@ TEST_F(Form1Test, IsLaidOutAsDesignedAndOpensWithTheFocusOnQuit)
         case ControlKind::picture:
             EXPECT_EQ(widget->pos(), box.topLeft());  // sized to their content
             break;
-        case ControlKind::line:
-            EXPECT_EQ(widget->geometry(), QRect(box.x(), box.y(), box.width(), 1));
-            break;
-        default:
-            EXPECT_EQ(widget->geometry(), box);
+        case ControlKind::line: EXPECT_EQ(widget->geometry(), QRect(box.x(), box.y(), box.width(), 1)); break;
+        default: EXPECT_EQ(widget->geometry(), box);
         }
     }
     EXPECT_EQ(control("imgMenu")->size(), QSize(50, 200));

@@ -23,8 +23,8 @@ protected:
     // left, middle at 100 ms; left, left, middle, middle, right at 150 ms.
     void scriptLanding(int left, int middle, int right)
     {
-        random.script({drawFor(left), drawFor(left), drawFor(left), drawFor(middle), drawFor(left),
-                       drawFor(left), drawFor(middle), drawFor(middle), drawFor(right)});
+        random.script({drawFor(left), drawFor(left), drawFor(left), drawFor(middle), drawFor(left), drawFor(left),
+                       drawFor(middle), drawFor(middle), drawFor(right)});
     }
 
     // Presses Spin and lets the reels run until the evaluation has run.
@@ -49,10 +49,7 @@ protected:
             machine.lbCoinSlot_Click();
     }
 
-    std::array<int, reelCount> reels() const
-    {
-        return {window.reelEntry(0), window.reelEntry(1), window.reelEntry(2)};
-    }
+    std::array<int, reelCount> reels() const { return {window.reelEntry(0), window.reelEntry(1), window.reelEntry(2)}; }
 
     FakeWindow window;
     ScriptedRandom random;

@@ -43,8 +43,8 @@ TEST(LongRun, InterleavedClicksAndTicksKeepEveryInvariant)
             ++stakes;
             ASSERT_EQ(now.totalBet - before.totalBet, now.bet);
         }
-        const bool evaluated = std::count(window.log.begin(), window.log.end(),
-                                          "caption lbAhead " + formatMoney(now.ahead)) == 1;
+        const bool evaluated =
+            std::count(window.log.begin(), window.log.end(), "caption lbAhead " + formatMoney(now.ahead)) == 1;
         if (evaluated) {
             ++evaluations;
             ASSERT_EQ(now.ahead, now.totalWin - now.totalBet);
@@ -85,8 +85,8 @@ TEST_F(ReturnTest, EnumeratingEveryEquallyLikelyDrawGivesTheReturnDerivedFromThe
         for (int middle = 0; middle < 9; ++middle)
             for (int right = 0; right < 9; ++right) {
                 const auto draw = [](int outcome) { return (static_cast<float>(outcome) + 0.5F) / 9.0F; };
-                random.script({draw(left), draw(left), draw(left), draw(middle), draw(left), draw(left),
-                               draw(middle), draw(middle), draw(right)});
+                random.script({draw(left), draw(left), draw(left), draw(middle), draw(left), draw(left), draw(middle),
+                               draw(middle), draw(right)});
                 const Money before = machine.state().totalWin;
                 machine.cmdSpin_Click();
                 window.runTimers();
@@ -112,11 +112,12 @@ TEST(ReturnSimulation, AMillionSeededRoundsLandWithinFiveStandardErrorsOfTheExac
         window.runTimers();
     }
     ASSERT_EQ(machine.state().totalBet, Money::dollars(rounds));
-    const double measured = static_cast<double>(machine.state().totalWin.units()) /
-                            static_cast<double>(machine.state().totalBet.units());
+    const double measured =
+        static_cast<double>(machine.state().totalWin.units()) / static_cast<double>(machine.state().totalBet.units());
     // Per round E[X^2] = (7 * (8^2 + 16^2 + 30^2 + 50^2 + 100^2 + 24^2) + 4^2) / 729,
     // so the standard deviation of one round's payout is about 11.51 stakes.
-    const double variance = (7.0 * (64 + 256 + 900 + 2500 + 10000 + 576) + 16) / 729.0 - expectedReturn * expectedReturn;
+    const double variance =
+        (7.0 * (64 + 256 + 900 + 2500 + 10000 + 576) + 16) / 729.0 - expectedReturn * expectedReturn;
     const double standardError = std::sqrt(variance / rounds);
     RecordProperty("measuredReturn", std::to_string(measured));
     std::printf("return per stake over %ld rounds: %.5f (exact %.5f, standard error %.5f)\n", rounds, measured,

@@ -65,7 +65,7 @@ TEST(PicturesTest, ThePayTableHoldsEachSymbolInsideItsBandOnATransparentGround)
 {
     const QImage table = QImage(pictures::payTable).convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(table.size(), QSize(50, 200));
-    const std::vector<std::pair<int, int>> bands = {{0, 13},    {19, 33},   {41, 69}, {78, 114},
+    const std::vector<std::pair<int, int>> bands = {{0, 13},    {19, 33},   {41, 69},  {78, 114},
                                                     {121, 140}, {145, 170}, {171, 197}};
     int previousEnd = -1;
     for (const auto& [first, last] : bands) {

@@ -28,14 +28,13 @@ TEST_F(ReelsTest, TheChainStartsLeftToRightAndStopsTogetherOnTheFirstTickOfTimer
     machine.cmdSpin_Click();
     window.log.clear();
     window.runTimers();
-    EXPECT_THAT(window.log,
-                ElementsAre("tick Timer1", "reel 0 8", "timer Timer2 on",                         // 50 ms
-                            "tick Timer1", "reel 0 8", "timer Timer2 on",                         // 100 ms
-                            "tick Timer2", "reel 0 1", "reel 1 4", "timer Timer3 on",             //
-                            "tick Timer1", "reel 0 2", "timer Timer2 on",                         // 150 ms
-                            "tick Timer2", "reel 0 3", "reel 1 5", "timer Timer3 on",             //
-                            "tick Timer3", "reel 1 6", "reel 2 8", "timer Timer1 off",            //
-                            "timer Timer2 off", "timer Timer3 off", "caption lbAhead -$1.00"));
+    EXPECT_THAT(window.log, ElementsAre("tick Timer1", "reel 0 8", "timer Timer2 on",               // 50 ms
+                                        "tick Timer1", "reel 0 8", "timer Timer2 on",               // 100 ms
+                                        "tick Timer2", "reel 0 1", "reel 1 4", "timer Timer3 on",   //
+                                        "tick Timer1", "reel 0 2", "timer Timer2 on",               // 150 ms
+                                        "tick Timer2", "reel 0 3", "reel 1 5", "timer Timer3 on",   //
+                                        "tick Timer3", "reel 1 6", "reel 2 8", "timer Timer1 off",  //
+                                        "timer Timer2 off", "timer Timer3 off", "caption lbAhead -$1.00"));
     EXPECT_EQ(window.now(), 150);
     EXPECT_EQ(reels(), (std::array<int, 3>{3, 6, 8}));
     EXPECT_EQ(machine.state().reel1Pick, 3);
@@ -63,8 +62,9 @@ TEST_F(ReelsTest, WhateverTheOrderOfSimultaneousTicksTimer3HasTheLastWord)
         EXPECT_LE(draws[0], 5);
         EXPECT_EQ(std::count(window.log.begin(), window.log.end(), "tick Timer3"), 1);
         // After the evaluation nothing touches a reel.
-        const auto balance = std::find_if(window.log.begin(), window.log.end(),
-                                          [](const std::string& line) { return line.rfind("caption lbAhead", 0) == 0; });
+        const auto balance = std::find_if(window.log.begin(), window.log.end(), [](const std::string& line) {
+            return line.rfind("caption lbAhead", 0) == 0;
+        });
         ASSERT_NE(balance, window.log.end());
         EXPECT_EQ(drawsPerReel({balance, window.log.end()}), (std::array<int, 3>{}));
         EXPECT_FALSE(window.enabled(Timer::Timer1) || window.enabled(Timer::Timer2) || window.enabled(Timer::Timer3));

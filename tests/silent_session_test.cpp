@@ -71,10 +71,9 @@ std::vector<std::string> playSession(const std::string& cueFolder)
     PlayedWindow game(cueFolder);
     std::vector<std::string> seen;
     const auto note = [&] {
-        seen.push_back(
-            (game.caption("lbSpinBet") + " " + game.caption("lbBet") + " " + game.caption("lbWin") + " " +
-             game.caption("lbAhead"))
-                .toStdString());
+        seen.push_back((game.caption("lbSpinBet") + " " + game.caption("lbBet") + " " + game.caption("lbWin") + " " +
+                        game.caption("lbAhead"))
+                           .toStdString());
     };
     for (int symbol : {Symbol::emblem, Symbol::bell, Symbol::cherries, Symbol::emblem}) {
         game.click("lbCoinSlot");
@@ -88,7 +87,10 @@ std::vector<std::string> playSession(const std::string& cueFolder)
     return seen;
 }
 
-std::string folderOf(const QTemporaryDir& folder) { return QFile::encodeName(folder.path()).toStdString(); }
+std::string folderOf(const QTemporaryDir& folder)
+{
+    return QFile::encodeName(folder.path()).toStdString();
+}
 
 TEST(SilentSession, MissingEmptyOrGarbageWaveFilesChangeNothingAndPrintNothing)
 {

@@ -13,11 +13,10 @@ using SpinRoundTest = GameTest;
 TEST_F(SpinRoundTest, APressPlaysTheCueTakesTheStakeRestoresThePayTableAndStartsTheReels)
 {
     machine.cmdSpin_Click();
-    EXPECT_THAT(window.log,
-                ElementsAre("cue /game/Spin.wav", "caption lbBet $1.00", "show imgMenu", "show lbAmount_0",
-                            "show lbAmount_1", "show lbAmount_2", "show lbAmount_3", "show lbAmount_4",
-                            "show lbAmount_5", "show lbAmount_6", "show lbAmount_7", "hide img50bill",
-                            "hide img100Bill", "hide imgCoins2", "timer Timer1 on"));
+    EXPECT_THAT(window.log, ElementsAre("cue /game/Spin.wav", "caption lbBet $1.00", "show imgMenu", "show lbAmount_0",
+                                        "show lbAmount_1", "show lbAmount_2", "show lbAmount_3", "show lbAmount_4",
+                                        "show lbAmount_5", "show lbAmount_6", "show lbAmount_7", "hide img50bill",
+                                        "hide img100Bill", "hide imgCoins2", "timer Timer1 on"));
     EXPECT_TRUE(machine.reelsTurning());
 }
 

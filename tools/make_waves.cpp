@@ -26,41 +26,55 @@ using Buffer = std::vector<float>;
 
 // ---------------------------------------------------------------- toolkit ---
 
-Buffer silence(double seconds) { return Buffer(static_cast<size_t>(seconds * kRate), 0.0f); }
+Buffer silence(double seconds)
+{
+    return Buffer(static_cast<size_t>(seconds * kRate), 0.0f);
+}
 
-double timeOf(size_t i) { return static_cast<double>(i) / kRate; }
+double timeOf(size_t i)
+{
+    return static_cast<double>(i) / kRate;
+}
 
 // Small xorshift generator: own implementation so the noise is identical
 // whatever standard library builds the tool.
 class Noise {
 public:
     explicit Noise(uint32_t seed) : state_(seed ? seed : 1u) {}
-    double uniform() // [0, 1)
+    double uniform()  // [0, 1)
     {
         state_ ^= state_ << 13;
         state_ ^= state_ >> 17;
         state_ ^= state_ << 5;
         return (state_ >> 8) * (1.0 / 16777216.0);
     }
-    double white() { return 2.0 * uniform() - 1.0; } // [-1, 1)
+    double white() { return 2.0 * uniform() - 1.0; }  // [-1, 1)
     double range(double lo, double hi) { return lo + (hi - lo) * uniform(); }
 
 private:
     uint32_t state_;
 };
 
-double sine(double freq, double t) { return std::sin(kTwoPi * freq * t); }
+double sine(double freq, double t)
+{
+    return std::sin(kTwoPi * freq * t);
+}
 
 // Exponential decay with time constant tau (seconds); zero before t = 0.
-double expDecay(double t, double tau) { return t < 0.0 ? 0.0 : std::exp(-t / tau); }
+double expDecay(double t, double tau)
+{
+    return t < 0.0 ? 0.0 : std::exp(-t / tau);
+}
 
 // Linear attack / decay / sustain / release envelope over a note of given length.
 double adsr(double t, double length, double a, double d, double s, double r)
 {
-    if (t < 0.0 || t > length) return 0.0;
+    if (t < 0.0 || t > length)
+        return 0.0;
     double level = t < a ? t / a : t < a + d ? 1.0 - (1.0 - s) * (t - a) / d : s;
     double untilEnd = length - t;
-    if (untilEnd < r) level *= untilEnd / r;
+    if (untilEnd < r)
+        level *= untilEnd / r;
     return level;
 }
 
@@ -111,10 +125,13 @@ void finish(Buffer& b)
         b[b.size() - 1 - i] *= static_cast<float>(i) / fadeOut;
 
     float peak = 0.0f;
-    for (float s : b) peak = std::max(peak, std::abs(s));
-    if (peak <= 0.0f) return;
+    for (float s : b)
+        peak = std::max(peak, std::abs(s));
+    if (peak <= 0.0f)
+        return;
     const float gain = static_cast<float>(std::pow(10.0, -3.0 / 20.0)) / peak;
-    for (float& s : b) s *= gain;
+    for (float& s : b)
+        s *= gain;
 }
 
 // ------------------------------------------------------------------- cues ---
@@ -130,7 +147,7 @@ Buffer spin()
     for (size_t i = 0; i < out.size(); ++i) {
         double t = timeOf(i);
         // Quick spin-up, slower run-down: peak rate about a third of the way in.
-        double rate = 12.0 + 48.0 * std::sin(std::numbers::pi * std::pow(t / length, 0.65)); // ticks/s
+        double rate = 12.0 + 48.0 * std::sin(std::numbers::pi * std::pow(t / length, 0.65));  // ticks/s
         phase += rate / kRate;
         if (phase >= 1.0) {
             phase -= 1.0;
@@ -140,7 +157,7 @@ Buffer spin()
             for (size_t j = 0; j < tick.size(); ++j) {
                 double tj = timeOf(j);
                 double n = noise.white();
-                double band = body2(body(n)) - rumble(n); // soft band-pass, no hiss
+                double band = body2(body(n)) - rumble(n);  // soft band-pass, no hiss
                 double env = std::min(1.0, tj / 0.0004) * expDecay(tj, 0.0025);
                 tick[j] = static_cast<float>(env * (3.0 * band + 0.35 * sine(pitch, tj)));
             }
@@ -153,8 +170,9 @@ Buffer spin()
         double hum = 0.6 * sine(70.0, t) + 0.3 * sine(140.0, t) + 0.1 * sine(210.0, t);
         out[i] += static_cast<float>(0.22 * adsr(t, length, 0.08, 0.1, 0.8, 0.25) * hum);
     }
-    LowPass mellow(7000.0); // take the hiss off the clicks
-    for (float& s : out) s = static_cast<float>(mellow(s));
+    LowPass mellow(7000.0);  // take the hiss off the clicks
+    for (float& s : out)
+        s = static_cast<float>(mellow(s));
     return out;
 }
 
@@ -172,7 +190,7 @@ Buffer coinSlot()
     LowPass muffle(400.0), muffle2(600.0);
     for (size_t i = 0; i < thud.size(); ++i) {
         double t = timeOf(i);
-        double tone = std::sin(kTwoPi * (110.0 * t - 120.0 * t * t)); // slight pitch drop
+        double tone = std::sin(kTwoPi * (110.0 * t - 120.0 * t * t));  // slight pitch drop
         thud[i] = static_cast<float>(expDecay(t, 0.03) * (0.7 * tone + 3.0 * muffle2(muffle(noise.white()))));
     }
     mixInto(out, thud, 0.26, 0.8);
@@ -184,7 +202,9 @@ Buffer slotBell()
 {
     const double length = 1.3;
     Buffer out = silence(length);
-    struct Partial { double ratio, amp, tau; };
+    struct Partial {
+        double ratio, amp, tau;
+    };
     const std::vector<Partial> partials{
         {1.0, 1.0, 0.55}, {2.0, 0.6, 0.40}, {2.76, 0.5, 0.30}, {5.4, 0.3, 0.15}, {8.9, 0.15, 0.07}};
     const double base = 820.0;
@@ -193,7 +213,7 @@ Buffer slotBell()
     Noise noise(0x5EED03);
     for (size_t i = 0; i < strike.size(); ++i) {
         double t = timeOf(i);
-        double s = 0.3 * expDecay(t, 0.002) * noise.white(); // hammer tick
+        double s = 0.3 * expDecay(t, 0.002) * noise.white();  // hammer tick
         for (const Partial& p : partials)
             s += p.amp * expDecay(t, p.tau) * sine(base * p.ratio, t);
         strike[i] = static_cast<float>(s);
@@ -219,7 +239,7 @@ Buffer police()
     for (size_t i = 0; i < out.size(); ++i) {
         double t = timeOf(i);
         double sweep = 0.5 - 0.5 * std::cos(kTwoPi * t / cycle);
-        double freq = low + (high - low) * sweep + 6.0 * sine(7.0, t); // a touch of wobble
+        double freq = low + (high - low) * sweep + 6.0 * sine(7.0, t);  // a touch of wobble
         phase += freq / kRate;
         phase -= std::floor(phase);
         double tone = 0.0;
@@ -241,7 +261,7 @@ Buffer coinsWin()
     const std::vector<double> coin{1.0, 1.47, 2.09, 2.83};
     for (int c = 0; c < 70; ++c) {
         double u = noise.uniform();
-        double when = 1.15 * u * u; // squaring bunches the coins near the start
+        double when = 1.15 * u * u;  // squaring bunches the coins near the start
         double base = noise.range(2400.0, 4000.0);
         double tau = noise.range(0.015, 0.045);
         double gain = noise.range(0.3, 1.0) * expDecay(when, 0.6);
@@ -256,26 +276,28 @@ Buffer coinsWin()
 
 void putLE(std::ofstream& f, uint32_t v, int bytes)
 {
-    for (int i = 0; i < bytes; ++i) f.put(static_cast<char>((v >> (8 * i)) & 0xFF));
+    for (int i = 0; i < bytes; ++i)
+        f.put(static_cast<char>((v >> (8 * i)) & 0xFF));
 }
 
 // RIFF/WAVE, PCM format 1, mono, 44.1 kHz, 16-bit little-endian.
 bool writeWav(const std::filesystem::path& path, const Buffer& b)
 {
     std::ofstream f(path, std::ios::binary);
-    if (!f) return false;
+    if (!f)
+        return false;
     const uint32_t dataBytes = static_cast<uint32_t>(b.size() * 2);
     f.write("RIFF", 4);
     putLE(f, 36 + dataBytes, 4);
     f.write("WAVE", 4);
     f.write("fmt ", 4);
-    putLE(f, 16, 4);        // chunk size
-    putLE(f, 1, 2);         // PCM
-    putLE(f, 1, 2);         // channels
-    putLE(f, kRate, 4);     // sample rate
-    putLE(f, kRate * 2, 4); // byte rate
-    putLE(f, 2, 2);         // block align
-    putLE(f, 16, 2);        // bits per sample
+    putLE(f, 16, 4);         // chunk size
+    putLE(f, 1, 2);          // PCM
+    putLE(f, 1, 2);          // channels
+    putLE(f, kRate, 4);      // sample rate
+    putLE(f, kRate * 2, 4);  // byte rate
+    putLE(f, 2, 2);          // block align
+    putLE(f, 16, 2);         // bits per sample
     f.write("data", 4);
     putLE(f, dataBytes, 4);
     for (float s : b) {
@@ -285,7 +307,7 @@ bool writeWav(const std::filesystem::path& path, const Buffer& b)
     return static_cast<bool>(f);
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -297,7 +319,10 @@ int main(int argc, char** argv)
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
 
-    struct Cue { const char* name; Buffer (*make)(); };
+    struct Cue {
+        const char* name;
+        Buffer (*make)();
+    };
     const Cue cues[] = {{"Spin.wav", spin},
                         {"CoinSlot.wav", coinSlot},
                         {"slotbell2.wav", slotBell},

@@ -89,7 +89,10 @@ void FrmAbout::Form_Load()
     fitToText(lbCopyright_, toPixels(468, 2132, 3809, 169));
 }
 
-void FrmAbout::cmdOK_Click() { accept(); }
+void FrmAbout::cmdOK_Click()
+{
+    accept();
+}
 
 void FrmAbout::paintEvent(QPaintEvent* event)
 {
@@ -98,7 +101,10 @@ void FrmAbout::paintEvent(QPaintEvent* event)
     painter.drawPixmap(0, 0, logo_);
 }
 
-FrmAbout* FrmAbout::shared() { return sharedAbout; }
+FrmAbout* FrmAbout::shared()
+{
+    return sharedAbout;
+}
 
 void FrmAbout::showShared()
 {

@@ -89,8 +89,8 @@ void Form1::buildControls()
         case ControlKind::displayBox: {
             auto* label = new QLabel(canvas_);
             label->setFont(amountFont);
-            label->setStyleSheet(QStringLiteral("color: %1; background: black; border: 1px solid %1;")
-                                     .arg(amountColour.name()));
+            label->setStyleSheet(
+                QStringLiteral("color: %1; background: black; border: 1px solid %1;").arg(amountColour.name()));
             label->setAlignment(Qt::AlignCenter);
             label->setGeometry(box);
             widget = label;
@@ -143,12 +143,12 @@ void Form1::buildControls()
         case ControlKind::quitButton: {
             auto* button = new QPushButton(QString::fromLatin1(design.caption), canvas_);
             button->setFont(amountFont);
-            button->setStyleSheet(QStringLiteral(
-                "QPushButton { background: %1; color: black; border: 2px outset #e070e0; }"
-                "QPushButton:pressed { border-style: inset; }"
-                "QPushButton:disabled { color: #804080; }"
-                "QPushButton:focus { outline: 1px dotted black; }")
-                                      .arg(quitFaceColour.name()));
+            button->setStyleSheet(
+                QStringLiteral("QPushButton { background: %1; color: black; border: 2px outset #e070e0; }"
+                               "QPushButton:pressed { border-style: inset; }"
+                               "QPushButton:disabled { color: #804080; }"
+                               "QPushButton:focus { outline: 1px dotted black; }")
+                    .arg(quitFaceColour.name()));
             button->setGeometry(box);
             button->setAccessibleName(QStringLiteral("Quit"));
             widget = button;
@@ -231,10 +231,22 @@ void Form1::setCaption(Label label, std::string_view text)
         target->adjustSize();
 }
 
-void Form1::setVisible(Label label, bool visible) { labels_.at(label)->setVisible(visible); }
-void Form1::setVisible(Picture picture, bool visible) { pictures_.at(picture)->setVisible(visible); }
-void Form1::setEnabled(Button button, bool enabled) { buttons_.at(button)->setEnabled(enabled); }
-void Form1::setEnabled(Timer timer, bool enabled) { timers_.at(timer)->setEnabled(enabled); }
+void Form1::setVisible(Label label, bool visible)
+{
+    labels_.at(label)->setVisible(visible);
+}
+void Form1::setVisible(Picture picture, bool visible)
+{
+    pictures_.at(picture)->setVisible(visible);
+}
+void Form1::setEnabled(Button button, bool enabled)
+{
+    buttons_.at(button)->setEnabled(enabled);
+}
+void Form1::setEnabled(Timer timer, bool enabled)
+{
+    timers_.at(timer)->setEnabled(enabled);
+}
 
 void Form1::setReelPicture(int reel, int entry)
 {
@@ -246,7 +258,10 @@ bool Form1::reelShows(int reel, int entry) const
     return reels_.at(static_cast<std::size_t>(reel))->picture() == &imageList_.picture(entry);
 }
 
-void Form1::openAbout() { FrmAbout::showShared(); }
+void Form1::openAbout()
+{
+    FrmAbout::showShared();
+}
 
 void Form1::endProgram()
 {

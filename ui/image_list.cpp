@@ -29,8 +29,14 @@ QString symbolPath(int entry)
     return QStringLiteral(":/pictures/symbol_%1_%2.png").arg(entry).arg(names.at(entry - 1));
 }
 
-QCursor spinPointer() { return QCursor(QPixmap(QStringLiteral(":/pictures/pointer_hand.png")), 12, 1); }
-QCursor coinSlotPointer() { return QCursor(QPixmap(QStringLiteral(":/pictures/pointer_coin.png")), 16, 16); }
+QCursor spinPointer()
+{
+    return QCursor(QPixmap(QStringLiteral(":/pictures/pointer_hand.png")), 12, 1);
+}
+QCursor coinSlotPointer()
+{
+    return QCursor(QPixmap(QStringLiteral(":/pictures/pointer_coin.png")), 16, 16);
+}
 
 }  // namespace pictures
 

@@ -58,6 +58,9 @@ const std::array designs = std::to_array<ControlDesign>({
 
 }  // namespace
 
-std::span<const ControlDesign> mainWindowDesign() { return designs; }
+std::span<const ControlDesign> mainWindowDesign()
+{
+    return designs;
+}
 
 }  // namespace spinzaro

@@ -10,20 +10,23 @@ namespace spinzaro {
 
 // The design is laid out at 12 twips per pixel.
 constexpr int twipsPerPixel = 12;
-constexpr int toPixels(int twips) { return (twips + twipsPerPixel / 2) / twipsPerPixel; }
+constexpr int toPixels(int twips)
+{
+    return (twips + twipsPerPixel / 2) / twipsPerPixel;
+}
 QRect toPixels(int left, int top, int width, int height);
 
 enum class ControlKind {
-    heading,      // magenta caption, sized to its text
-    displayBox,   // green on black, bordered, fixed size
-    amount,       // green pay-row amount, grows to the right with its text
+    heading,     // magenta caption, sized to its text
+    displayBox,  // green on black, bordered, fixed size
+    amount,      // green pay-row amount, grows to the right with its text
     coinSlot,
     line,         // left/top is one end, width/height the offset to the other
     outline,      // rectangle outline
     filledFrame,  // rectangle outline over a black fill
     reelWindow,
-    picture,      // shown at its own size
-    prize,        // stretched to its box
+    picture,  // shown at its own size
+    prize,    // stretched to its box
     spinButton,
     quitButton,
 };
@@ -33,8 +36,8 @@ struct ControlDesign {
     ControlKind kind;
     int left, top, width, height;  // twips
     const char* caption = "";
-    QRgb colour = 0;               // outline or line colour
-    int lineWidth = 1;             // pixels
+    QRgb colour = 0;    // outline or line colour
+    int lineWidth = 1;  // pixels
 };
 
 // In stacking order, bottom first: the black ground, the frame outlines, the
@@ -52,6 +55,9 @@ inline const QColor quitFaceColour{192, 0, 192};
 
 // Font sizes in points, rendered at the design's 120 pixels per inch so text
 // fits its boxes whatever the screen's own resolution.
-constexpr int fontPixels(double points) { return static_cast<int>(points * 120.0 / 72.0 + 0.5); }
+constexpr int fontPixels(double points)
+{
+    return static_cast<int>(points * 120.0 / 72.0 + 0.5);
+}
 
 }  // namespace spinzaro
