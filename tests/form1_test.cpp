@@ -75,6 +75,30 @@ TEST_F(Form1Test, IsLaidOutAsDesignedAndOpensWithTheFocusOnQuit)
     EXPECT_EQ(entries.front()->menu(), nullptr);
 }
 
+TEST_F(Form1Test, TextFitsTheBoxesOfTheDesign)
+{
+    for (const ControlDesign& design : mainWindowDesign()) {
+        if (design.kind != ControlKind::heading && design.kind != ControlKind::amount)
+            continue;
+        SCOPED_TRACE(design.name);
+        const QLabel* label = control<QLabel>(design.name);
+        const QRect box = toPixels(design.left, design.top, design.width, design.height);
+        // Sized to its text, a label comes out near its design size.
+        EXPECT_LE(label->height(), box.height() + 3);
+        if (!label->text().isEmpty()) {
+            EXPECT_LE(label->width(), box.width() * 5 / 4);
+            EXPECT_GE(label->width(), box.width() * 3 / 4);
+        }
+    }
+    for (const char* name : {"lbWin", "lbBet", "lbAhead"}) {
+        const QLabel* box = control<QLabel>(name);
+        EXPECT_LT(box->fontMetrics().horizontalAdvance("-$10000.00"), box->width() - 4) << name;
+        EXPECT_LT(box->fontMetrics().height(), box->height()) << name;
+    }
+    const QLabel* stake = control<QLabel>("lbSpinBet");
+    EXPECT_LT(stake->fontMetrics().horizontalAdvance("$5.00"), stake->width() - 4);
+}
+
 TEST_F(Form1Test, TheCoinSlotCyclesTheStakeAndAmountLabelsWidenToTheirText)
 {
     const int narrowWidth = control("lbAmount_7")->width();

@@ -23,7 +23,7 @@ xvfb-run -a -s "-screen 0 800x600x24" bash -c '
     # Ends the game itself; strace then ends with it.
     finish() { pkill -TERM -P $tracer 2>/dev/null || true; wait $tracer 2>/dev/null || true; }
     for _ in $(seq 50); do
-        window=$(xdotool search --name "^Spinzaro$" 2>/dev/null | head -1) && [ -n "$window" ] && break
+        window=$(xdotool search --onlyvisible --name "^Spinzaro$" 2>/dev/null | head -1) && [ -n "$window" ] && break
         sleep 0.2
     done
     [ -n "$window" ] || { echo "the game window did not appear"; finish; exit 1; }

@@ -50,11 +50,11 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent), logo_(pictures::aboutLogo
 
     QFont titleFont;
     titleFont.setFamilies({QStringLiteral("Arial Black"), QStringLiteral("Liberation Sans")});
-    titleFont.setPixelSize(fontPixels(14.4));
+    titleFont.setPixelSize(fontPixels(144));
     titleFont.setWeight(QFont::Black);
     QFont versionFont;
     versionFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
-    versionFont.setPixelSize(fontPixels(12));
+    versionFont.setPixelSize(fontPixels(120));
 
     cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));

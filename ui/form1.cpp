@@ -19,11 +19,11 @@ namespace spinzaro {
 
 namespace {
 
-QFont designFont(double points, QFont::Weight weight)
+QFont designFont(int tenthsOfPoint, QFont::Weight weight)
 {
     QFont font;
     font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    font.setPixelSize(fontPixels(points));
+    font.setPixelSize(fontPixels(tenthsOfPoint));
     font.setWeight(weight);
     return font;
 }
@@ -66,8 +66,8 @@ Form1::~Form1() = default;
 
 void Form1::buildControls()
 {
-    const QFont headingFont = designFont(9, QFont::Bold);
-    const QFont amountFont = designFont(9.6, QFont::Bold);
+    const QFont headingFont = designFont(90, QFont::Bold);
+    const QFont amountFont = designFont(96, QFont::Bold);
     int reel = 0;
     for (const ControlDesign& design : mainWindowDesign()) {
         const QString name = QString::fromLatin1(design.name);

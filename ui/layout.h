@@ -53,11 +53,11 @@ inline const QColor amountColour{0, 255, 0};
 inline const QColor coinSlotColour{64, 64, 64};
 inline const QColor quitFaceColour{192, 0, 192};
 
-// Font sizes in points, rendered at the design's 120 pixels per inch so text
-// fits its boxes whatever the screen's own resolution.
-constexpr int fontPixels(double points)
+// Font sizes in tenths of a point, rendered at the design's 120 pixels per
+// inch so text fits its boxes whatever the screen's own resolution.
+constexpr int fontPixels(int tenthsOfPoint)
 {
-    return static_cast<int>(points * 120.0 / 72.0 + 0.5);
+    return (tenthsOfPoint * 120 + 360) / 720;
 }
 
 }  // namespace spinzaro
