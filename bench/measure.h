@@ -1,0 +1,124 @@
+// Clocks, process figures and order statistics shared by the benchmark programs.
+#pragma once
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace spinzaro::bench {
+
+template <typename Clock>
+std::int64_t nanoseconds()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch()).count();
+}
+
+// The clock for intervals inside one process.
+inline std::int64_t monotonicNs()
+{
+    return nanoseconds<std::chrono::steady_clock>();
+}
+
+inline double toMs(std::int64_t ns)
+{
+    return static_cast<double>(ns) / 1e6;
+}
+
+// Milliseconds since this process image was started. The runner stamps the
+// wall clock into SPINZARO_BENCH_EXEC_US ("seconds.micros", as bash's
+// EPOCHREALTIME) just before exec; without it the kernel's start time is
+// used, which is only as fine as a clock tick (10 ms here).
+inline double msSinceProcessStart()
+{
+    if (const char* stamp = std::getenv("SPINZARO_BENCH_EXEC_US"); stamp != nullptr && *stamp != '\0') {
+        char* end = nullptr;
+        const double seconds = std::strtod(stamp, &end);
+        if (end != stamp)
+            return static_cast<double>(nanoseconds<std::chrono::system_clock>()) / 1e6 - seconds * 1e3;
+    }
+    std::ifstream stat("/proc/self/stat");
+    std::string line;
+    std::getline(stat, line);
+    // Field 22 is the start time in ticks after boot; fields 3 on follow the
+    // command name's closing parenthesis.
+    std::istringstream fields(line.substr(line.rfind(')') + 2));
+    std::vector<std::string> after;
+    for (std::string field; fields >> field;)
+        after.push_back(field);
+    if (after.size() < 20)
+        return NAN;
+    const double startTicks = std::strtod(after[22 - 3].c_str(), nullptr);
+    const double ticksPerSecond = static_cast<double>(sysconf(_SC_CLK_TCK));
+    double uptimeSeconds = NAN;
+    std::ifstream("/proc/uptime") >> uptimeSeconds;
+    return uptimeSeconds * 1e3 - startTicks * 1e3 / ticksPerSecond;
+}
+
+// A "Name:   value kB" line of /proc/self/status, or of one thread's status.
+inline std::optional<long> statusField(const std::string& name, const std::string& file = "/proc/self/status")
+{
+    std::ifstream status(file);
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(name + ":", 0) == 0)
+            return std::strtol(line.c_str() + name.size() + 1, nullptr, 10);
+    }
+    return std::nullopt;
+}
+
+// User plus system time of the whole process, all threads.
+inline double cpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto ms = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3;
+    };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+// Nearest-rank percentile, p in (0, 100].
+inline double percentile(std::vector<double> values, double p)
+{
+    if (values.empty())
+        return NAN;
+    std::sort(values.begin(), values.end());
+    const auto rank = static_cast<std::size_t>(std::ceil(p / 100.0 * static_cast<double>(values.size())));
+    return values[std::clamp<std::size_t>(rank, 1, values.size()) - 1];
+}
+
+inline double median(const std::vector<double>& values)
+{
+    if (values.empty())
+        return NAN;
+    std::vector<double> sorted = values;
+    std::sort(sorted.begin(), sorted.end());
+    const std::size_t middle = sorted.size() / 2;
+    return sorted.size() % 2 == 1 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2.0;
+}
+
+// Results go to stdout as "key=value" lines, which bench/run.sh collects.
+inline void report(const char* key, double value)
+{
+    std::printf("%s=%.4f\n", key, value);
+    std::fflush(stdout);
+}
+
+inline void report(const char* key, const std::string& value)
+{
+    std::printf("%s=%s\n", key, value.c_str());
+    std::fflush(stdout);
+}
+
+}  // namespace spinzaro::bench

@@ -1,0 +1,228 @@
+#!/usr/bin/env bash
+# Builds the benchmarks (Release) and prints the game's costs beside a bare Qt window as a Markdown table.
+#   bench/run.sh      offscreen and under Xvfb, in about four minutes once built
+# The environment may change: BENCH_BUILD (build folder, default build-bench),
+# BENCH_STARTS (15), BENCH_IDLE_SECONDS (10), BENCH_ROUNDS (200),
+# BENCH_CUES (200), BENCH_ENGINE_ROUNDS (2000000).
+# Needs cmake, xvfb-run; pulseaudio for the cue row with a sound server.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(dirname "$here")
+build=${BENCH_BUILD:-$root/build-bench}
+bin=$build/bench
+starts=${BENCH_STARTS:-15}
+idle_seconds=${BENCH_IDLE_SECONDS:-10}
+rounds=${BENCH_ROUNDS:-200}
+cues=${BENCH_CUES:-200}
+engine_rounds=${BENCH_ENGINE_ROUNDS:-2000000}
+
+# Runs one program and files its key=value lines as "PLATFORM PROGRAM KEY VALUE".
+measure() {
+    local platform=$1 name=$2 seconds=$3
+    shift 3
+    local output
+    if ! output=$(timeout "$seconds" "$@" 2>>"$BENCH_WORK/stderr.log"); then
+        echo "run.sh: $name failed on $platform; its last words:" >&2
+        tail -n 20 "$BENCH_WORK/stderr.log" >&2
+        exit 1
+    fi
+    while IFS='=' read -r key value; do
+        [ -n "$key" ] && printf '%s %s %s %s\n' "$platform" "$name" "$key" "${value// /_}"
+    done <<<"$output" >>"$BENCH_WORK/results"
+}
+
+# Start-up is timed from the exec of the program's image: the stamp is taken
+# in the child, just before it becomes the program.
+start_once() {
+    local platform=$1 name=$2
+    measure "$platform" "$name" 60 bash -c 'export SPINZARO_BENCH_EXEC_US=$EPOCHREALTIME; exec "$0" startup' "$bin/$name"
+}
+
+# Everything that depends on the window platform; run once offscreen and once
+# inside xvfb-run.
+measure_platform() {
+    local platform=$1
+    if [ "$platform" = offscreen ]; then
+        export QT_QPA_PLATFORM=offscreen
+    else
+        unset QT_QPA_PLATFORM  # the game picks xcb from DISPLAY, as it would on a desktop
+    fi
+    # One warm-up start of each, then the two alternate so drifting load hits both alike.
+    for run in $(seq 0 "$starts"); do
+        for name in game_window bare_window; do
+            if [ "$run" -eq 0 ]; then
+                timeout 60 "$bin/$name" startup >/dev/null 2>>"$BENCH_WORK/stderr.log"
+            else
+                start_once "$platform" "$name"
+            fi
+        done
+    done
+    for name in game_window bare_window; do
+        measure "$platform" "${name}_idle" $((idle_seconds + 30)) "$bin/$name" idle "$idle_seconds"
+    done
+    measure "$platform" reel_timing $((rounds + 60)) "$bin/reel_timing" "$rounds"
+    # Once more at real-time priority, where that is allowed: what is left
+    # then is Qt's timing, not other processes taking the CPU.
+    if [ "$platform" = offscreen ] && [ "${BENCH_REEL_FIFO:-1}" = 1 ] && chrt -f 10 true 2>/dev/null; then
+        measure "$platform" reel_timing_fifo $((rounds + 60)) chrt -f 10 "$bin/reel_timing" "$rounds"
+    fi
+}
+
+if [ "${1:-}" = --platform ]; then
+    measure_platform "$2"
+    exit 0
+fi
+
+command -v xvfb-run >/dev/null || { echo "run.sh: xvfb-run is missing (apt-get install xvfb xauth)" >&2; exit 1; }
+
+echo "Building the benchmarks in $build ..." >&2
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >"${TMPDIR:-/tmp}/spinzaro-bench-cmake.log" 2>&1 ||
+    { cat "${TMPDIR:-/tmp}/spinzaro-bench-cmake.log" >&2; exit 1; }
+if ! cmake --build "$build" -j"$(nproc)" --target benchmarks >>"${TMPDIR:-/tmp}/spinzaro-bench-cmake.log" 2>&1; then
+    tail -n 40 "${TMPDIR:-/tmp}/spinzaro-bench-cmake.log" >&2
+    echo "run.sh: the build failed (is add_subdirectory(bench) in the top-level CMakeLists.txt?)" >&2
+    exit 1
+fi
+
+BENCH_WORK=$(mktemp -d "${TMPDIR:-/tmp}/spinzaro-bench.XXXXXX")
+export BENCH_WORK
+pulse_pid=""
+cleanup() {
+    # Only the sound server this run started, by its own process id.
+    [ -n "$pulse_pid" ] && kill "$pulse_pid" 2>/dev/null && wait "$pulse_pid" 2>/dev/null
+    rm -rf "$BENCH_WORK"
+}
+trap cleanup EXIT
+: >"$BENCH_WORK/results"
+
+# No sound server unless one is asked for, and never one started on demand.
+mkdir -m 700 "$BENCH_WORK/runtime"
+export XDG_RUNTIME_DIR=$BENCH_WORK/runtime
+printf 'autospawn = no\n' >"$BENCH_WORK/client.conf"
+export PULSE_CLIENTCONFIG=$BENCH_WORK/client.conf
+export PULSE_SERVER=unix:$BENCH_WORK/no-server/native
+
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
+begun=$SECONDS
+
+echo "Offscreen ..." >&2
+measure_platform offscreen
+
+echo "Cues and engine ..." >&2
+measure offscreen cue_cost_none 120 "$bin/cue_cost" "$cues"
+# A server of our own on a socket of our own, so no other server is touched.
+if command -v pulseaudio >/dev/null; then
+    pulse=$BENCH_WORK/pulse
+    mkdir -p "$pulse"
+    HOME=$pulse PULSE_RUNTIME_PATH=$pulse/run PULSE_STATE_PATH=$pulse/state \
+        pulseaudio -n --daemonize=no --use-pid-file=no --exit-idle-time=-1 --disallow-exit \
+        --load=module-null-sink --load="module-native-protocol-unix socket=$pulse/native auth-anonymous=1" \
+        >"$pulse/log" 2>&1 &
+    pulse_pid=$!
+    for _ in $(seq 50); do
+        PULSE_SERVER=unix:$pulse/native timeout 5 pactl info >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    if PULSE_SERVER=unix:$pulse/native timeout 5 pactl info >/dev/null 2>&1; then
+        PULSE_SERVER=unix:$pulse/native measure offscreen cue_cost_null 120 "$bin/cue_cost" "$cues"
+    else
+        echo "run.sh: the PulseAudio null sink did not come up; see below" >&2
+        cat "$pulse/log" >&2
+    fi
+    kill "$pulse_pid" 2>/dev/null && wait "$pulse_pid" 2>/dev/null || true
+    pulse_pid=""
+fi
+measure headless engine_throughput 120 "$bin/engine_throughput" "$engine_rounds"
+
+echo "Under Xvfb ..." >&2
+xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --platform xcb
+
+load_after=$(cut -d' ' -f1-3 /proc/loadavg)
+
+# ---- the table ----
+results=$BENCH_WORK/results
+values() { awk -v p="$1" -v g="$2" -v k="$3" '$1 == p && $2 == g && $3 == k { print $4 }' "$results"; }
+median() { sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) print "nan"; else if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+one() { values "$@" | head -n 1; }
+# fmt VALUE DIVISOR DECIMALS
+fmt() { awk -v v="$1" -v d="$2" -v n="$3" 'BEGIN { if (v == "" || v == "nan") print "n/a"; else printf "%.*f\n", n, v / d }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a == "" || b == "" || b + 0 == 0) print "n/a"; else printf "%.2f\n", a / b }'; }
+row() { printf '| %s | %s | %s | %s | %s |\n' "$@"; }
+
+for platform in offscreen xcb; do
+    seen=$(one "$platform" game_window platform)
+    if [ "$seen" != "$platform" ]; then
+        echo "run.sh: the $platform runs came up on platform '$seen'" >&2
+        exit 1
+    fi
+done
+
+cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')
+echo
+echo "Spinzaro benchmarks, $(date -u +%F), nproc $(nproc), CPU $cpu, load average $load_before before and $load_after after, measured in $((SECONDS - begun)) s"
+echo
+row "metric" "platform" "game" "bare window" "ratio"
+row "---" "---" "---:" "---:" "---:"
+for platform in offscreen xcb; do
+    for item in "first_paint_ms|start-up to first paint event, median of $starts (ms)" \
+                "first_frame_ms|start-up to first frame painted, median of $starts (ms)"; do
+        key=${item%%|*}
+        game=$(values "$platform" game_window "$key" | median)
+        bare=$(values "$platform" bare_window "$key" | median)
+        row "${item#*|}" "$platform" "$(fmt "$game" 1 1)" "$(fmt "$bare" 1 1)" "$(ratio "$game" "$bare")"
+    done
+    game=$(values "$platform" game_window vmhwm_kb | median)
+    bare=$(values "$platform" bare_window vmhwm_kb | median)
+    row "peak resident memory (VmHWM) after first paint, median (MiB)" "$platform" \
+        "$(fmt "$game" 1024 1)" "$(fmt "$bare" 1024 1)" "$(ratio "$game" "$bare")"
+    game=$(one "$platform" game_window_idle idle_cpu_ms)
+    bare=$(one "$platform" bare_window_idle idle_cpu_ms)
+    row "idle CPU time (user+sys) over ${idle_seconds} s, window shown (ms)" "$platform" \
+        "$(fmt "$game" 1 1)" "$(fmt "$bare" 1 1)" "$(ratio "$game" "$bare")"
+    game=$(one "$platform" game_window_idle idle_wakeups)
+    bare=$(one "$platform" bare_window_idle idle_wakeups)
+    row "idle event-thread wake-ups over ${idle_seconds} s" "$platform" \
+        "$(fmt "$game" 1 0)" "$(fmt "$bare" 1 0)" "$(ratio "$game" "$bare")"
+done
+for platform in offscreen xcb; do
+    n=$(fmt "$(one "$platform" reel_timing rounds)" 1 0)
+    row "reel round, Spin press to evaluation, median of $n (ms; ideal 150)" "$platform" \
+        "$(fmt "$(one "$platform" reel_timing round_median_ms)" 1 1)" "—" "—"
+    row "reel round, 99th percentile (ms; ideal 150)" "$platform" \
+        "$(fmt "$(one "$platform" reel_timing round_p99_ms)" 1 1)" "—" "—"
+    row "reel round, maximum (ms)" "$platform" "$(fmt "$(one "$platform" reel_timing round_max_ms)" 1 1)" "—" "—"
+    [ -z "$(one "$platform" reel_timing_fifo rounds)" ] && continue
+    row "reel round at real-time priority (SCHED_FIFO), median (ms)" "$platform" \
+        "$(fmt "$(one "$platform" reel_timing_fifo round_median_ms)" 1 1)" "—" "—"
+    row "reel round at real-time priority (SCHED_FIFO), 99th percentile (ms)" "$platform" \
+        "$(fmt "$(one "$platform" reel_timing_fifo round_p99_ms)" 1 1)" "—" "—"
+done
+for server in none null; do
+    label=$([ "$server" = none ] && echo "no sound server" || echo "PulseAudio null sink")
+    n=$(fmt "$(one offscreen cue_cost_$server cue_calls)" 1 0)
+    row "cue call (Form1::playWave, Spin.wav), median of $n, $label (µs)" "offscreen" \
+        "$(fmt "$(one offscreen cue_cost_$server cue_median_us)" 1 0)" "—" "—"
+    row "cue call, maximum, $label (µs)" "offscreen" "$(fmt "$(one offscreen cue_cost_$server cue_max_us)" 1 0)" "—" "—"
+done
+row "engine throughput, $(fmt "$(one headless engine_throughput rounds)" 1 0) rounds (rounds/s)" "headless" \
+    "$(fmt "$(one headless engine_throughput rounds_per_s)" 1 0)" "—" "—"
+
+echo
+for run in offscreen:reel_timing xcb:reel_timing offscreen:reel_timing_fifo; do
+    platform=${run%%:*}
+    name=${run#*:}
+    [ -z "$(one "$platform" "$name" rounds)" ] && continue
+    priority=$([ "$name" = reel_timing_fifo ] && echo " at real-time priority" || true)
+    echo "- Reel timing, $platform$priority: 99th percentile within 5 ms of 150 ms: $(one "$platform" "$name" round_p99_within_5ms)." \
+        "Press to Timer1 started: median $(fmt "$(one "$platform" "$name" press_to_timer1_median_ms)" 1 2) ms;" \
+        "each tick after its 50 ms: median $(fmt "$(one "$platform" "$name" tick_late_median_ms)" 1 2) ms," \
+        "99th percentile $(fmt "$(one "$platform" "$name" tick_late_p99_ms)" 1 2) ms," \
+        "maximum $(fmt "$(one "$platform" "$name" tick_late_max_ms)" 1 2) ms (timers: $(one "$platform" "$name" timer_type))."
+done
+for server in none null; do
+    [ -z "$(one offscreen cue_cost_$server cue_calls)" ] && { echo "- Cues, $server: not measured."; continue; }
+    echo "- Cues, device '$(one offscreen cue_cost_$server audio_device | tr _ ' ')': first call $(fmt "$(one offscreen cue_cost_$server cue_first_us)" 1 0) µs," \
+        "still playing after $(fmt "$(one offscreen cue_cost_$server cue_playing_after_call)" 1 0) of $(fmt "$(one offscreen cue_cost_$server cue_calls)" 1 0) calls;" \
+        "the wave lasts $(fmt "$(one offscreen cue_cost_$server wave_ms)" 1 0) ms; reading it takes $(fmt "$(one offscreen cue_cost_$server read_wave_median_us)" 1 0) µs of each call (median)."
+done
