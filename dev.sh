@@ -14,7 +14,7 @@ packages=(
 # Only the tests need these: metadata validators, a null sound server, and
 # an X server with a clicker and a tracer for the installed-game check.
 test_packages=(
-    desktop-file-utils appstream pulseaudio xvfb xauth xdotool strace
+    desktop-file-utils appstream pulseaudio pulseaudio-utils xvfb xauth xdotool strace
 )
 
 install_missing() {
@@ -46,6 +46,9 @@ test)
     packages+=("${test_packages[@]}")
     install_missing
     build build
+    # A private sound server with a silent sink lets the playback tests hear.
+    eval "$(tests/null_audio_sink.sh start)"
+    trap 'tests/null_audio_sink.sh stop' EXIT
     ctest --test-dir build --output-on-failure -j"$(nproc)"
     # Once more with AddressSanitizer and UndefinedBehaviorSanitizer.
     build build-sanitize -DSPINZARO_SANITIZE=ON
