@@ -44,21 +44,19 @@ TEST_F(CoinSlotTest, EachClickRaisesTheStakeByOneDollarAndWrapsFromFiveToOne)
 
 TEST_F(CoinSlotTest, PayRowsShowThePrizeOfEveryRowAtEveryStakeAndElementOneStaysBlank)
 {
-    clickCoinSlot(1);
-    EXPECT_THAT(amountCaptions(window),
-                ElementsAre("$8.00", "", "$16.00", "$32.00", "$48.00", "$60.00", "$100.00", "$200.00"));
-    clickCoinSlot(1);
-    EXPECT_THAT(amountCaptions(window),
-                ElementsAre("$12.00", "", "$24.00", "$48.00", "$72.00", "$90.00", "$150.00", "$300.00"));
-    clickCoinSlot(1);
-    EXPECT_THAT(amountCaptions(window),
-                ElementsAre("$16.00", "", "$32.00", "$64.00", "$96.00", "$120.00", "$200.00", "$400.00"));
-    clickCoinSlot(1);
-    EXPECT_THAT(amountCaptions(window),
-                ElementsAre("$20.00", "", "$40.00", "$80.00", "$120.00", "$150.00", "$250.00", "$500.00"));
-    clickCoinSlot(1);
-    EXPECT_THAT(amountCaptions(window),
-                ElementsAre("$4.00", "", "$8.00", "$16.00", "$24.00", "$30.00", "$50.00", "$100.00"));
+    using Row = std::array<std::string, amountLabelCount>;
+    // By lbAmount element, after each click from the start stake of one dollar.
+    const std::array<Row, 5> expected = {{
+        {"$8.00", "", "$16.00", "$32.00", "$48.00", "$60.00", "$100.00", "$200.00"},
+        {"$12.00", "", "$24.00", "$48.00", "$72.00", "$90.00", "$150.00", "$300.00"},
+        {"$16.00", "", "$32.00", "$64.00", "$96.00", "$120.00", "$200.00", "$400.00"},
+        {"$20.00", "", "$40.00", "$80.00", "$120.00", "$150.00", "$250.00", "$500.00"},
+        {"$4.00", "", "$8.00", "$16.00", "$24.00", "$30.00", "$50.00", "$100.00"},
+    }};
+    for (const Row& rows : expected) {
+        clickCoinSlot(1);
+        EXPECT_EQ(amountCaptions(window), rows) << window.caption(Label::lbSpinBet);
+    }
 }
 
 TEST_F(CoinSlotTest, TheCueComesFirstAndNoStakeOfZeroOrSixIsEverShown)
