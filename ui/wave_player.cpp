@@ -18,7 +18,7 @@ namespace spinzaro {
 namespace {
 
 // Far above any cue; keeps a stray path from costing the game memory or time.
-constexpr qint64 maxFileBytes = 32 * 1024 * 1024;
+constexpr qint64 maxFileBytes = qint64{32} * 1024 * 1024;
 constexpr quint32 minSampleRate = 1000;
 constexpr quint32 maxSampleRate = 192000;
 constexpr quint16 pcmFormatTag = 1;
