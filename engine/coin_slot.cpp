@@ -16,7 +16,7 @@ void SlotMachine::lbCoinSlot_Click()
     state_.bet += Money::dollars(1);
     showAmount(Label::lbSpinBet, state_.bet);
     for (int element = 0; element < amountLabelCount; ++element) {
-        const auto multiplier = amountMultipliers[static_cast<std::size_t>(element)];
+        const auto multiplier = amountMultiplier(element);
         if (multiplier != 0)
             showAmount(lbAmount(element), state_.bet * multiplier);
     }

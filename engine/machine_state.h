@@ -21,9 +21,6 @@ struct MachineState {
     std::int16_t reel3Pick = 0;
 };
 
-// Multipliers of the pay rows by lbAmount element; element 1 has none.
-inline constexpr std::array<std::int16_t, amountLabelCount> amountMultipliers = {4, 0, 8, 16, 24, 30, 50, 100};
-
 // One handler per window event, named after the control and the event. All run
 // on the window's single event thread, one at a time.
 class SlotMachine {

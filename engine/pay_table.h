@@ -44,6 +44,16 @@ inline constexpr std::array<PayRow, 7> payTable = {{
     {Symbol::wild, 4, Cue::playBell, Picture::imgCoins2, 0},
 }};
 
+// The multiplier of the row whose win lbAmount element shows, so the coin slot
+// writes the same prizes the evaluation pays; 0 for element 1, which has no row.
+constexpr std::int16_t amountMultiplier(int element)
+{
+    for (const PayRow& row : payTable)
+        if (row.amountLabel == element)
+            return row.multiplier;
+    return 0;
+}
+
 // What the three reel windows show; empty where a window shows no symbol.
 using ReelLine = std::array<std::optional<std::int16_t>, reelCount>;
 

@@ -58,7 +58,7 @@ TEST(LongRun, InterleavedClicksAndTicksKeepEveryInvariant)
         ASSERT_EQ(window.caption(Label::lbWin), wins > 0 ? formatMoney(now.totalWin) : "");
         ASSERT_EQ(window.caption(Label::lbAhead), evaluations > 0 ? formatMoney(now.ahead) : "");
         for (int element = 0; element < amountLabelCount; ++element) {
-            const auto multiplier = amountMultipliers[static_cast<std::size_t>(element)];
+            const auto multiplier = amountMultiplier(element);
             ASSERT_EQ(window.caption(lbAmount(element)), multiplier == 0 ? "" : formatMoney(now.bet * multiplier));
         }
         before = now;
