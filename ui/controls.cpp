@@ -50,11 +50,6 @@ void ImageBox::setPicture(const QString& path, bool stretch)
     update();
 }
 
-bool ImageBox::hasPicture() const
-{
-    return !pixmap_.isNull() || (drawing_ && drawing_->isValid());
-}
-
 void ImageBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

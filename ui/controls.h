@@ -36,7 +36,6 @@ public:
     explicit ImageBox(QWidget* parent);
     ~ImageBox() override;
     void setPicture(const QString& path, bool stretch);
-    bool hasPicture() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -30,7 +30,6 @@ public:
     ~Form1() override;
 
     const SlotMachine& machine() const { return machine_; }
-    const ImageList& imageList() const { return imageList_; }
     WavePlayer& wavePlayer() { return *wavePlayer_; }
     QWidget* canvas() const { return canvas_; }
 
