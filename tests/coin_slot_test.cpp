@@ -70,18 +70,6 @@ TEST_F(CoinSlotTest, TheCueComesFirstAndNoStakeOfZeroOrSixIsEverShown)
                             "caption lbAmount_5 $30.00", "caption lbAmount_6 $50.00", "caption lbAmount_7 $100.00"));
 }
 
-TEST_F(CoinSlotTest, AStakeIsTakenAtEachSpinAndTheBalanceWaitsForTheEvaluation)
-{
-    clickCoinSlot(4);
-    scriptLanding(Symbol::emblem, Symbol::emblem, Symbol::emblem);
-    machine.cmdSpin_Click();
-    EXPECT_EQ(window.caption(Label::lbBet), "$5.00");
-    EXPECT_EQ(window.caption(Label::lbAhead), "");
-    window.runTimers();
-    EXPECT_EQ(window.caption(Label::lbAhead), "-$5.00");
-    EXPECT_EQ(window.caption(Label::lbWin), "");
-}
-
 TEST_F(CoinSlotTest, ClicksWhileTheReelsTurnAreIgnoredSoTheWinIsPaidAtTheStakeTaken)
 {
     scriptLanding(Symbol::cherries, Symbol::cherries, Symbol::cherries);

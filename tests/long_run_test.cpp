@@ -3,6 +3,7 @@
 #include "game_fixture.h"
 
 #include <cmath>
+#include <map>
 
 namespace spinzaro::testing {
 namespace {
@@ -77,10 +78,10 @@ constexpr double expectedReturn = 1600.0 / 729.0;
 
 class ReturnTest : public GameTest {};
 
-TEST_F(ReturnTest, EnumeratingEveryEquallyLikelyDrawGivesTheReturnDerivedFromThePayTable)
+TEST_F(ReturnTest, EnumeratingEveryEquallyLikelyDrawGivesTheReturnDerivedFromThePayTableAndReachesEveryRow)
 {
     Money paid;
-    int winningTriples = 0;
+    std::map<long, int> winningTriplesByMultiplier;
     for (int left = 0; left < 9; ++left)
         for (int middle = 0; middle < 9; ++middle)
             for (int right = 0; right < 9; ++right) {
@@ -90,11 +91,15 @@ TEST_F(ReturnTest, EnumeratingEveryEquallyLikelyDrawGivesTheReturnDerivedFromThe
                 const Money before = machine.state().totalWin;
                 machine.cmdSpin_Click();
                 window.runTimers();
-                winningTriples += machine.state().totalWin != before ? 1 : 0;
+                const Money won = machine.state().totalWin - before;
+                if (won != Money())
+                    ++winningTriplesByMultiplier[won.units() / Money::unitsPerDollar];
             }
     EXPECT_EQ(machine.state().totalBet, Money::dollars(729));
     EXPECT_EQ(machine.state().totalWin, Money::dollars(1600));
-    EXPECT_EQ(winningTriples, 6 * 7 + 1);
+    // Every row is reached from real draws, each fruit or bar row on 7 triples.
+    EXPECT_EQ(winningTriplesByMultiplier,
+              (std::map<long, int>{{4, 1}, {8, 7}, {16, 7}, {24, 7}, {30, 7}, {50, 7}, {100, 7}}));
 }
 
 TEST(ReturnSimulation, AMillionSeededRoundsLandWithinFiveStandardErrorsOfTheExactReturn)

@@ -1,5 +1,6 @@
 // Without usable wave files, or without any audio device, the game plays
-// exactly as with them, and says nothing.
+// exactly as with them. That the player says nothing on such files is the
+// cue player's own test, run in a child process whose output it reads.
 #include "window_fixture.h"
 
 #include <QCoreApplication>
@@ -7,62 +8,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <cstdio>
-#include <unistd.h>
-
 namespace spinzaro {
 namespace {
 
 const char* const cueFiles[] = {"Spin.wav", "CoinSlot.wav", "slotbell2.wav", "Police2.wav", "CoinsWin.wav"};
-
-// Everything written to standard output and standard error meanwhile.
-class CapturedOutput {
-public:
-    CapturedOutput() : file_(std::tmpfile())
-    {
-        std::fflush(stdout);
-        std::fflush(stderr);
-        savedOut_ = dup(1);
-        savedErr_ = dup(2);
-        dup2(fileno(file_), 1);
-        dup2(fileno(file_), 2);
-    }
-    ~CapturedOutput()
-    {
-        restore();
-        std::fclose(file_);
-    }
-    // Less the offscreen platform's own remark on showing a window.
-    std::string text()
-    {
-        restore();
-        std::string captured;
-        std::rewind(file_);
-        for (int c = std::fgetc(file_); c != EOF; c = std::fgetc(file_))
-            captured += static_cast<char>(c);
-        const std::string platformRemark = "This plugin does not support propagateSizeHints()\n";
-        for (auto at = captured.find(platformRemark); at != std::string::npos; at = captured.find(platformRemark))
-            captured.erase(at, platformRemark.size());
-        return captured;
-    }
-
-private:
-    void restore()
-    {
-        if (savedOut_ < 0)
-            return;
-        std::fflush(stdout);
-        std::fflush(stderr);
-        dup2(savedOut_, 1);
-        dup2(savedErr_, 2);
-        close(savedOut_);
-        close(savedErr_);
-        savedOut_ = savedErr_ = -1;
-    }
-    std::FILE* file_;
-    int savedOut_ = -1;
-    int savedErr_ = -1;
-};
 
 // A fixed session: stakes, a loss, a win with its pause, a top win. Returns
 // what the tallies showed after each evaluation and each pause.
@@ -92,11 +41,9 @@ std::string folderOf(const QTemporaryDir& folder)
     return QFile::encodeName(folder.path()).toStdString();
 }
 
-TEST(SilentSession, MissingEmptyOrGarbageWaveFilesChangeNothingAndPrintNothing)
+TEST(SilentSession, MissingEmptyOrGarbageWaveFilesChangeNothing)
 {
-    CapturedOutput soundOutput;
     const std::vector<std::string> withSound = playSession({});
-    EXPECT_EQ(soundOutput.text(), "");
     ASSERT_EQ(withSound.back(), "$5.00 $14.00 $490.00 $476.00");
 
     QTemporaryDir missing, empty, garbage;
@@ -109,10 +56,7 @@ TEST(SilentSession, MissingEmptyOrGarbageWaveFilesChangeNothingAndPrintNothing)
         garbageFile.write(garbageBytes, sizeof garbageBytes - 1);
     }
     for (const QTemporaryDir* folder : {&missing, &empty, &garbage}) {
-        CapturedOutput output;
-        const std::vector<std::string> withoutSound = playSession(folderOf(*folder));
-        EXPECT_EQ(output.text(), "") << folder->path().toStdString();
-        EXPECT_EQ(withoutSound, withSound) << folder->path().toStdString();
+        EXPECT_EQ(playSession(folderOf(*folder)), withSound) << folder->path().toStdString();
     }
 }
 

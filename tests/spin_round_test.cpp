@@ -98,31 +98,12 @@ TEST_F(SpinRoundTest, QuitAndClosingEndTheProgramAtAnyTimeWithoutCancelling)
     EXPECT_TRUE(pausedWindow.ended);
 }
 
-TEST_F(SpinRoundTest, TheAboutEntryOpensTheAboutWindowInAnyState)
-{
-    machine.frmAboutSlot_Click();
-    spinTo(Symbol::wild, Symbol::wild, Symbol::wild);
-    machine.frmAboutSlot_Click();
-    EXPECT_EQ(window.aboutOpened, 2);
-    endPause();
-    EXPECT_TRUE(window.enabled(Button::cmdSpin));
-}
-
 TEST(CuePath, AppendsTheFileToTheFolderAsItStands)
 {
     EXPECT_EQ(cuePath("/opt/spinzaro/bin", "\\Spin.wav"), "/opt/spinzaro/bin/Spin.wav");
     EXPECT_EQ(cuePath("/", "\\CoinSlot.wav"), "//CoinSlot.wav");
     EXPECT_EQ(cuePath("relative dir", "\\Police2.wav"), "relative dir/Police2.wav");
     EXPECT_EQ(cuePath("", "\\slotbell2.wav"), "/slotbell2.wav");
-}
-
-TEST_F(SpinRoundTest, EveryCueIsBuiltAfreshFromTheCurrentFolder)
-{
-    machine.lbCoinSlot_Click();
-    window.folder = "/elsewhere";
-    machine.lbCoinSlot_Click();
-    EXPECT_THAT(window.log, ::testing::Contains("cue /game/CoinSlot.wav"));
-    EXPECT_THAT(window.log, ::testing::Contains("cue /elsewhere/CoinSlot.wav"));
 }
 
 }  // namespace
