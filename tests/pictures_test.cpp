@@ -1,6 +1,5 @@
 // The pictures and wave files the game ships, as the window will use them.
 #include "image_list.h"
-#include "wave_player.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -106,24 +105,6 @@ TEST(PicturesTest, TheOtherPicturesHaveTheirSizesAndThePointersTheirHotSpots)
     ASSERT_EQ(coinImage.size(), QSize(32, 32));
     EXPECT_GT(qAlpha(coinImage.pixel(16, 16)), 0);
     EXPECT_EQ(qAlpha(coinImage.pixel(0, 0)), 0);
-}
-
-TEST(WaveFilesTest, EachCueLiesBesideTheExecutableAsShortMonoSixteenBitPcm)
-{
-    const QDir folder(QCoreApplication::applicationDirPath());
-    for (const char* name : {"Spin.wav", "CoinSlot.wav", "slotbell2.wav", "Police2.wav", "CoinsWin.wav"}) {
-        SCOPED_TRACE(name);
-        const QString path = folder.filePath(QString::fromLatin1(name));
-        ASSERT_TRUE(folder.entryList(QDir::Files).contains(QString::fromLatin1(name)));
-        const auto wave = readWave(path);
-        ASSERT_TRUE(wave.has_value());
-        EXPECT_EQ(wave->format.sampleRate(), 44100);
-        EXPECT_EQ(wave->format.channelCount(), 1);
-        EXPECT_EQ(wave->format.sampleFormat(), QAudioFormat::Int16);
-        const double seconds = static_cast<double>(wave->samples.size()) / (2.0 * 44100.0);
-        EXPECT_GT(seconds, 0.1);
-        EXPECT_LT(seconds, 2.0);
-    }
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // Without usable wave files, or without any audio device, the game plays
-// exactly as with them. That the player says nothing on such files is the
-// cue player's own test, run in a child process whose output it reads.
+// exactly as with them.
 #include "window_fixture.h"
 
 #include <QCoreApplication>

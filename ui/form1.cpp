@@ -2,9 +2,9 @@
 #include "form1.h"
 
 #include "about.h"
+#include "cue_player.h"
 #include "controls.h"
 #include "layout.h"
-#include "wave_player.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -36,7 +36,7 @@ QString textStyle(const QColor& text, const QString& rest = {})
 }  // namespace
 
 Form1::Form1(std::unique_ptr<RandomSource> random)
-    : random_(std::move(random)), wavePlayer_(std::make_unique<WavePlayer>()), machine_(*this, *random_)
+    : random_(std::move(random)), cuePlayer_(std::make_unique<CuePlayer>()), machine_(*this, *random_)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Spinzaro"));
@@ -268,7 +268,7 @@ void Form1::endProgram()
     ended_ = true;
     for (auto& [id, timer] : timers_)
         timer->stop();
-    wavePlayer_->stop();
+    cuePlayer_->stop();
     close();
     emit programEnded();
 }
@@ -280,7 +280,7 @@ std::string Form1::applicationFolder() const
 
 void Form1::playWave(const std::string& path)
 {
-    wavePlayer_->play(QFile::decodeName(QByteArray::fromStdString(path)));
+    cuePlayer_->play(path);
 }
 
 }  // namespace spinzaro

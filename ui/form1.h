@@ -19,7 +19,7 @@ namespace spinzaro {
 
 class ImageBox;
 class ReelWindow;
-class WavePlayer;
+class CuePlayer;
 class WindowTimer;
 
 class Form1 : public QMainWindow, public WindowOperations {
@@ -30,7 +30,6 @@ public:
     ~Form1() override;
 
     const SlotMachine& machine() const { return machine_; }
-    WavePlayer& wavePlayer() { return *wavePlayer_; }
     QWidget* canvas() const { return canvas_; }
 
     // WindowOperations
@@ -63,7 +62,7 @@ private:
 
     std::unique_ptr<RandomSource> random_;
     ImageList imageList_;
-    std::unique_ptr<WavePlayer> wavePlayer_;
+    std::unique_ptr<CuePlayer> cuePlayer_;
     QWidget* canvas_ = nullptr;
     std::map<Label, QLabel*> labels_;
     std::map<Picture, ImageBox*> pictures_;

@@ -1,4 +1,5 @@
-// Plays the game's sound cues, one at a time and silently when sound is impossible.
+// The game's former cue player on Qt Multimedia, kept only as a yardstick for the
+// benchmarks: it reads and starts each cue on the calling thread.
 #pragma once
 
 #include <QAudioFormat>
@@ -14,7 +15,7 @@
 
 class QAudioSink;
 
-namespace spinzaro {
+namespace spinzaro::baseline {
 
 // A parsed PCM wave: its format and sample bytes (whole frames only).
 struct Wave {
@@ -55,4 +56,4 @@ private:
     QString currentPath_;
 };
 
-}  // namespace spinzaro
+}  // namespace spinzaro::baseline

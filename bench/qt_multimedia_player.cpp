@@ -1,5 +1,5 @@
-// Reads PCM wave files and plays them as the game's cues through Qt Multimedia.
-#include "wave_player.h"
+// The former cue player on Qt Multimedia, for side-by-side benchmarks only.
+#include "qt_multimedia_player.h"
 
 #include <QAudioDevice>
 #include <QAudioSink>
@@ -14,7 +14,7 @@
 #include <cstdio>
 #include <mutex>
 
-namespace spinzaro {
+namespace spinzaro::baseline {
 namespace {
 
 // Far above any cue; keeps a stray path from costing the game memory or time.
@@ -232,4 +232,4 @@ void WavePlayer::releaseWhenDrained()
     tailTimer_.start(static_cast<int>(bufferedMicroseconds / 1000) + tailMarginMilliseconds);
 }
 
-}  // namespace spinzaro
+}  // namespace spinzaro::baseline

@@ -1,0 +1,31 @@
+// Plays the game's sound cues on a thread of its own, so that no file and no
+// sound server can ever hold up the window.
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace spinzaro {
+
+class CuePlayer {
+public:
+    // server: a PulseAudio address such as "unix:/run/pulse/native"; empty
+    // for the desktop's own server (which PipeWire desktops serve as well).
+    explicit CuePlayer(std::string server = {});
+    ~CuePlayer();
+    CuePlayer(const CuePlayer&) = delete;
+    CuePlayer& operator=(const CuePlayer&) = delete;
+
+    // Hands the path over and returns at once. The newest cue cuts off the
+    // one still sounding, the same one again starts from its beginning, and a
+    // file that cannot be played, or a missing sound server, means silence.
+    void play(std::string path);
+    // Cuts off whatever sounds.
+    void stop();
+
+private:
+    class AudioThread;
+    std::unique_ptr<AudioThread> thread_;
+};
+
+}  // namespace spinzaro

@@ -1,0 +1,242 @@
+// A private PulseAudio server and a recorder of its sink, for sound tests and benchmarks.
+#include "sound_server.h"
+
+#include <sndfile.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <numbers>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace spinzaro::testing {
+namespace {
+
+// Runs a command with its output thrown away (or piped to *output), and
+// returns its process id. Its input is a pipe held open by *input, if given:
+// pacat stops recording at the end of its input.
+pid_t spawn(const std::vector<std::string>& arguments, int* output = nullptr, int* input = nullptr)
+{
+    int pipeEnds[2] = {-1, -1};
+    int inputEnds[2] = {-1, -1};
+    if (output != nullptr && ::pipe2(pipeEnds, O_CLOEXEC) != 0)
+        return -1;
+    if (input != nullptr && ::pipe2(inputEnds, O_CLOEXEC) != 0)
+        return -1;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int quiet = ::open("/dev/null", O_RDWR);
+        ::dup2(input != nullptr ? inputEnds[0] : quiet, STDIN_FILENO);
+        ::dup2(output != nullptr ? pipeEnds[1] : quiet, STDOUT_FILENO);
+        ::dup2(quiet, STDERR_FILENO);
+        std::vector<char*> argv;
+        for (const std::string& argument : arguments)
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        argv.push_back(nullptr);
+        ::execvp(argv[0], argv.data());
+        ::_exit(127);
+    }
+    if (output != nullptr) {
+        ::close(pipeEnds[1]);
+        *output = pipeEnds[0];
+    }
+    if (input != nullptr) {
+        ::close(inputEnds[0]);
+        *input = inputEnds[1];
+    }
+    return pid;
+}
+
+int runToEnd(const std::vector<std::string>& arguments)
+{
+    const pid_t pid = spawn(arguments);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+}  // namespace
+
+void sleepMs(int milliseconds)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+SoundServer::SoundServer()
+{
+    char pattern[] = "/tmp/spinzaro-sound-XXXXXX";
+    folder_ = ::mkdtemp(pattern);
+    address_ = "unix:" + folder_ + "/native";
+}
+
+SoundServer::~SoundServer()
+{
+    kill();
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+}
+
+bool SoundServer::installed()
+{
+    return runToEnd({"sh", "-c", "command -v pulseaudio && command -v pactl && command -v pacat"}) == 0;
+}
+
+bool SoundServer::start()
+{
+    kill();
+    std::filesystem::remove(folder_ + "/native");
+    // Its own runtime folder and home, so it neither meets nor blocks another server.
+    const std::string environment = "XDG_RUNTIME_DIR=" + folder_;
+    pid_ = spawn({"env", environment, "HOME=" + folder_, "pulseaudio", "-n", "--daemonize=no", "--use-pid-file=no",
+                  "--exit-idle-time=-1", "--load=module-null-sink",
+                  "--load=module-native-protocol-unix auth-anonymous=1 socket=" + folder_ + "/native"});
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (answers())
+            return true;
+        sleepMs(100);
+    }
+    return false;
+}
+
+void SoundServer::kill()
+{
+    if (pid_ <= 0)
+        return;
+    ::kill(pid_, SIGKILL);
+    ::waitpid(pid_, nullptr, 0);
+    pid_ = -1;
+}
+
+void SoundServer::pause()
+{
+    ::kill(pid_, SIGSTOP);
+}
+
+void SoundServer::resume()
+{
+    ::kill(pid_, SIGCONT);
+}
+
+bool SoundServer::answers() const
+{
+    return runToEnd({"timeout", "5", "pactl", "--server=" + address_, "info"}) == 0;
+}
+
+int SoundServer::playbackStreams() const
+{
+    int output = -1;
+    const pid_t pid = spawn({"timeout", "5", "pactl", "--server=" + address_, "list", "short", "sink-inputs"}, &output);
+    int lines = 0;
+    char buffer[4096];
+    for (ssize_t got; (got = ::read(output, buffer, sizeof buffer)) > 0;)
+        lines += static_cast<int>(std::count(buffer, buffer + got, '\n'));
+    ::close(output);
+    ::waitpid(pid, nullptr, 0);
+    return lines;
+}
+
+MonitorRecorder::MonitorRecorder(const std::string& server)
+{
+    int output = -1;
+    pid_ = spawn({"pacat", "--record", "--server=" + server, "--device=@DEFAULT_MONITOR@", "--channels=1",
+                  "--rate=" + std::to_string(rate), "--format=s16ne", "--latency-msec=2"},
+                 &output, &input_);
+    reader_ = std::thread([this, output] { readAll(output); });
+    // An idle null sink may render in blocks of up to two seconds until the
+    // recorder's own low latency takes hold: recording starts once it has.
+    for (int attempt = 0; attempt < 500 && chunks().size() < 2; ++attempt)
+        sleepMs(10);
+}
+
+MonitorRecorder::~MonitorRecorder()
+{
+    finish();
+}
+
+void MonitorRecorder::finish()
+{
+    if (pid_ > 0) {
+        ::kill(pid_, SIGTERM);
+        ::waitpid(pid_, nullptr, 0);
+        ::close(input_);
+        pid_ = -1;
+    }
+    if (reader_.joinable())
+        reader_.join();
+}
+
+void MonitorRecorder::readAll(int descriptor)
+{
+    std::vector<char> pending;
+    char buffer[4096];
+    for (ssize_t got; (got = ::read(descriptor, buffer, sizeof buffer)) > 0;) {
+        const Clock::time_point arrived = Clock::now();
+        pending.insert(pending.end(), buffer, buffer + got);
+        const std::lock_guard lock(mutex_);
+        const std::size_t whole = pending.size() / 2;
+        const std::size_t at = samples_.size();
+        samples_.resize(at + whole);
+        std::copy_n(pending.data(), whole * 2, reinterpret_cast<char*>(samples_.data() + at));
+        pending.erase(pending.begin(), pending.begin() + static_cast<std::ptrdiff_t>(whole * 2));
+        chunks_.push_back({arrived, samples_.size()});
+    }
+    ::close(descriptor);
+}
+
+std::vector<std::int16_t> MonitorRecorder::samples() const
+{
+    const std::lock_guard lock(mutex_);
+    return samples_;
+}
+
+std::vector<MonitorRecorder::Chunk> MonitorRecorder::chunks() const
+{
+    const std::lock_guard lock(mutex_);
+    return chunks_;
+}
+
+Heard hear(const std::vector<std::int16_t>& samples, int low, int high)
+{
+    constexpr std::size_t window = MonitorRecorder::rate / 100;
+    Heard heard;
+    int run = 0;
+    for (std::size_t at = 0; at + window <= samples.size(); at += window) {
+        int peak = 0;
+        for (std::size_t i = at; i < at + window; ++i)
+            peak = std::max(peak, std::abs(static_cast<int>(samples[i])));
+        const int startMs = static_cast<int>(at / window) * 10;
+        if (peak >= low && peak < high) {
+            heard.totalMs += 10;
+            run += 10;
+            heard.longestRunMs = std::max(heard.longestRunMs, run);
+            if (heard.firstMs < 0)
+                heard.firstMs = startMs;
+            heard.lastMs = startMs + 10;
+        } else {
+            run = 0;
+        }
+    }
+    return heard;
+}
+
+void writeTone(const std::string& path, double seconds, std::int16_t amplitude)
+{
+    SF_INFO info{};
+    info.samplerate = MonitorRecorder::rate;
+    info.channels = 1;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    std::vector<std::int16_t> samples(static_cast<std::size_t>(seconds * MonitorRecorder::rate));
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = static_cast<std::int16_t>(amplitude * std::sin(2 * std::numbers::pi * 440.0 *
+                                                                    static_cast<double>(i) / MonitorRecorder::rate));
+    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
+    sf_write_short(file, samples.data(), static_cast<sf_count_t>(samples.size()));
+    sf_close(file);
+}
+
+}  // namespace spinzaro::testing

@@ -1,0 +1,89 @@
+// A private PulseAudio server with a silent sink, to be stopped, killed and
+// started again at will, and a recorder that hears what its sink plays.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <sys/types.h>
+
+namespace spinzaro::testing {
+
+class SoundServer {
+public:
+    SoundServer();  // a folder and an address only; start() runs the server
+    ~SoundServer();
+    SoundServer(const SoundServer&) = delete;
+    SoundServer& operator=(const SoundServer&) = delete;
+
+    static bool installed();  // pulseaudio and its tools are on the PATH
+
+    // Starts the server and waits until it answers; false if it did not.
+    bool start();
+    void kill();
+    void pause();   // SIGSTOP: the server holds every answer
+    void resume();  // SIGCONT
+
+    const std::string& address() const { return address_; }
+    int playbackStreams() const;  // as the server's own tool lists them
+
+private:
+    bool answers() const;
+
+    std::string folder_;
+    std::string address_;
+    pid_t pid_ = -1;
+};
+
+// What the server's sink plays, as mono 16-bit samples at 44.1 kHz, each read
+// stamped with the time it arrived.
+class MonitorRecorder {
+public:
+    using Clock = std::chrono::steady_clock;
+    static constexpr int rate = 44100;
+
+    struct Chunk {
+        Clock::time_point arrived;
+        std::size_t end;  // index one past the chunk's last sample
+    };
+
+    explicit MonitorRecorder(const std::string& server);
+    ~MonitorRecorder();
+    MonitorRecorder(const MonitorRecorder&) = delete;
+    MonitorRecorder& operator=(const MonitorRecorder&) = delete;
+
+    // Ends the recording; the samples and chunks stay to be read.
+    void finish();
+    std::vector<std::int16_t> samples() const;
+    std::vector<Chunk> chunks() const;
+
+private:
+    void readAll(int descriptor);
+
+    pid_t pid_ = -1;
+    int input_ = -1;
+    std::thread reader_;
+    mutable std::mutex mutex_;
+    std::vector<std::int16_t> samples_;
+    std::vector<Chunk> chunks_;
+};
+
+// Milliseconds of sound in 10 ms windows whose peak lies in [low, high).
+struct Heard {
+    int totalMs = 0;
+    int longestRunMs = 0;
+    int firstMs = -1;  // where the first such window starts
+    int lastMs = -1;   // where the last such window ends
+};
+Heard hear(const std::vector<std::int16_t>& samples, int low, int high);
+
+// A mono 16-bit 44.1 kHz wave file of a steady tone.
+void writeTone(const std::string& path, double seconds, std::int16_t amplitude);
+
+void sleepMs(int milliseconds);
+
+}  // namespace spinzaro::testing
