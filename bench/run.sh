@@ -3,8 +3,9 @@
 #   bench/run.sh      offscreen and under Xvfb, in about four minutes once built
 # The environment may change: BENCH_BUILD (build folder, default build-bench),
 # BENCH_STARTS (15), BENCH_IDLE_SECONDS (10), BENCH_ROUNDS (200),
-# BENCH_CUES (200), BENCH_ENGINE_ROUNDS (2000000).
-# Needs cmake, xvfb-run; pulseaudio for the cue row with a sound server.
+# BENCH_CUES (30), BENCH_CUE_ROUNDS (40), BENCH_ENGINE_ROUNDS (2000000).
+# Needs cmake, xvfb-run; pulseaudio and pulseaudio-utils, qt6-multimedia-dev and
+# libsdl2-dev for the cue players' table.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -14,7 +15,8 @@ bin=$build/bench
 starts=${BENCH_STARTS:-15}
 idle_seconds=${BENCH_IDLE_SECONDS:-10}
 rounds=${BENCH_ROUNDS:-200}
-cues=${BENCH_CUES:-200}
+cues=${BENCH_CUES:-30}
+cue_rounds=${BENCH_CUE_ROUNDS:-40}
 engine_rounds=${BENCH_ENGINE_ROUNDS:-2000000}
 
 # Runs one program and files its key=value lines as "PLATFORM PROGRAM KEY VALUE".
@@ -87,16 +89,13 @@ fi
 
 BENCH_WORK=$(mktemp -d "${TMPDIR:-/tmp}/spinzaro-bench.XXXXXX")
 export BENCH_WORK
-pulse_pid=""
 cleanup() {
-    # Only the sound server this run started, by its own process id.
-    [ -n "$pulse_pid" ] && kill "$pulse_pid" 2>/dev/null && wait "$pulse_pid" 2>/dev/null
     rm -rf "$BENCH_WORK"
 }
 trap cleanup EXIT
 : >"$BENCH_WORK/results"
 
-# No sound server unless one is asked for, and never one started on demand.
+# No sound server for the windows: the cue players' benchmark starts its own.
 mkdir -m 700 "$BENCH_WORK/runtime"
 export XDG_RUNTIME_DIR=$BENCH_WORK/runtime
 printf 'autospawn = no\n' >"$BENCH_WORK/client.conf"
@@ -109,34 +108,11 @@ begun=$SECONDS
 echo "Offscreen ..." >&2
 measure_platform offscreen
 
-echo "Cues and engine ..." >&2
-measure offscreen cue_cost_none 120 "$bin/cue_cost" "$cues"
-# A server of our own on a socket of our own, so no other server is touched.
-if command -v pulseaudio >/dev/null; then
-    pulse=$BENCH_WORK/pulse
-    mkdir -p "$pulse"
-    HOME=$pulse PULSE_RUNTIME_PATH=$pulse/run PULSE_STATE_PATH=$pulse/state \
-        pulseaudio -n --daemonize=no --use-pid-file=no --exit-idle-time=-1 --disallow-exit \
-        --load=module-null-sink --load="module-native-protocol-unix socket=$pulse/native auth-anonymous=1" \
-        >"$pulse/log" 2>&1 &
-    pulse_pid=$!
-    for _ in $(seq 50); do
-        PULSE_SERVER=unix:$pulse/native timeout 5 pactl info >/dev/null 2>&1 && break
-        sleep 0.1
-    done
-    if PULSE_SERVER=unix:$pulse/native timeout 5 pactl info >/dev/null 2>&1; then
-        PULSE_SERVER=unix:$pulse/native measure offscreen cue_cost_null 120 "$bin/cue_cost" "$cues"
-    else
-        echo "run.sh: the PulseAudio null sink did not come up; see below" >&2
-        cat "$pulse/log" >&2
-    fi
-    kill "$pulse_pid" 2>/dev/null && wait "$pulse_pid" 2>/dev/null || true
-    pulse_pid=""
-fi
+echo "Engine ..." >&2
 measure headless engine_throughput 120 "$bin/engine_throughput" "$engine_rounds"
 
 echo "Under Xvfb ..." >&2
-xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --platform xcb
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" --platform xcb
 
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 
@@ -176,6 +152,10 @@ for platform in offscreen xcb; do
     bare=$(values "$platform" bare_window vmhwm_kb | median)
     row "peak resident memory (VmHWM) after first paint, median (MiB)" "$platform" \
         "$(fmt "$game" 1024 1)" "$(fmt "$bare" 1024 1)" "$(ratio "$game" "$bare")"
+    game=$(values "$platform" game_window shared_libraries | median)
+    bare=$(values "$platform" bare_window shared_libraries | median)
+    row "shared libraries mapped at the first frame" "$platform" \
+        "$(fmt "$game" 1 0)" "$(fmt "$bare" 1 0)" "$(ratio "$game" "$bare")"
     game=$(one "$platform" game_window_idle idle_cpu_ms)
     bare=$(one "$platform" bare_window_idle idle_cpu_ms)
     row "idle CPU time (user+sys) over ${idle_seconds} s, window shown (ms)" "$platform" \
@@ -198,13 +178,6 @@ for platform in offscreen xcb; do
     row "reel round at real-time priority (SCHED_FIFO), 99th percentile (ms)" "$platform" \
         "$(fmt "$(one "$platform" reel_timing_fifo round_p99_ms)" 1 1)" "—" "—"
 done
-for server in none null; do
-    label=$([ "$server" = none ] && echo "no sound server" || echo "PulseAudio null sink")
-    n=$(fmt "$(one offscreen cue_cost_$server cue_calls)" 1 0)
-    row "cue call (Form1::playWave, Spin.wav), median of $n, $label (µs)" "offscreen" \
-        "$(fmt "$(one offscreen cue_cost_$server cue_median_us)" 1 0)" "—" "—"
-    row "cue call, maximum, $label (µs)" "offscreen" "$(fmt "$(one offscreen cue_cost_$server cue_max_us)" 1 0)" "—" "—"
-done
 row "engine throughput, $(fmt "$(one headless engine_throughput rounds)" 1 0) rounds (rounds/s)" "headless" \
     "$(fmt "$(one headless engine_throughput rounds_per_s)" 1 0)" "—" "—"
 
@@ -220,9 +193,13 @@ for run in offscreen:reel_timing xcb:reel_timing offscreen:reel_timing_fifo; do
         "99th percentile $(fmt "$(one "$platform" "$name" tick_late_p99_ms)" 1 2) ms," \
         "maximum $(fmt "$(one "$platform" "$name" tick_late_max_ms)" 1 2) ms (timers: $(one "$platform" "$name" timer_type))."
 done
-for server in none null; do
-    [ -z "$(one offscreen cue_cost_$server cue_calls)" ] && { echo "- Cues, $server: not measured."; continue; }
-    echo "- Cues, device '$(one offscreen cue_cost_$server audio_device | tr _ ' ')': first call $(fmt "$(one offscreen cue_cost_$server cue_first_us)" 1 0) µs," \
-        "still playing after $(fmt "$(one offscreen cue_cost_$server cue_playing_after_call)" 1 0) of $(fmt "$(one offscreen cue_cost_$server cue_calls)" 1 0) calls;" \
-        "the wave lasts $(fmt "$(one offscreen cue_cost_$server wave_ms)" 1 0) ms; reading it takes $(fmt "$(one offscreen cue_cost_$server read_wave_median_us)" 1 0) µs of each call (median)."
-done
+
+if [ -x "$bin/cue_bench" ]; then
+    echo "Cue players, side by side on one private sound server ..." >&2
+    cue_table=$(timeout 900 "$bin/cue_bench" "$cues" "$cue_rounds" 2>>"$BENCH_WORK/stderr.log")
+    echo
+    echo "Cue players, $cues cues of Spin.wav each, taking turns a second apart; latency runs from the call to the"
+    echo "first sample above silence heard at the null sink's monitor by a 2 ms recorder; CPU covers $cue_rounds losing rounds:"
+    echo
+    echo "$cue_table"
+fi

@@ -11,6 +11,8 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
+#include <set>
 #include <string>
 #include <thread>
 
@@ -71,6 +73,7 @@ private:
         report("first_paint_ms", firstPaintMs_);
         report("first_frame_ms", frameMs);
         report("vmhwm_kb", static_cast<double>(peakKb));
+        report("shared_libraries", static_cast<double>(sharedLibraries()));
         if (!mode_.idle) {
             QApplication::quit();
             return;
@@ -91,6 +94,19 @@ private:
             report("idle_wakeups", static_cast<double>(wakeupsAfter - wakeupsBefore));
             QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
         });
+    }
+
+    // Distinct shared objects mapped into the process.
+    static std::size_t sharedLibraries()
+    {
+        std::ifstream maps("/proc/self/maps");
+        std::set<std::string> libraries;
+        for (std::string line; std::getline(maps, line);) {
+            const auto path = line.find('/');
+            if (path != std::string::npos && line.find(".so", path) != std::string::npos)
+                libraries.insert(line.substr(path));
+        }
+        return libraries.size();
     }
 
     QWidget* canvas_;
