@@ -1,7 +1,8 @@
-// The game executable itself, started without any display to open.
+// The game executable itself, started where no window can be opened.
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -15,12 +16,15 @@ struct Outcome {
     QByteArray output;
 };
 
-Outcome startGame(const QStringList& unset, const QStringList& set)
+// The game with exactly this environment, beside a temporary runtime folder.
+Outcome startGame(const QStringList& assignments)
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString& name : unset)
-        environment.remove(name);
-    for (const QString& assignment : set)
+    const QTemporaryDir runtime;
+    QProcessEnvironment environment;
+    environment.insert("PATH", qEnvironmentVariable("PATH"));
+    environment.insert("XDG_RUNTIME_DIR", runtime.path());
+    environment.insert("PULSE_SERVER", "unix:/nonexistent");
+    for (const QString& assignment : assignments)
         environment.insert(assignment.section('=', 0, 0), assignment.section('=', 1));
     QProcess game;
     game.setProcessEnvironment(environment);
@@ -31,22 +35,27 @@ Outcome startGame(const QStringList& unset, const QStringList& set)
             errors.isEmpty() ? QStringList() : errors.split('\n'), game.readAllStandardOutput()};
 }
 
-TEST(ProgramTest, WithoutADisplayItSaysWhyInOneLineAndExitsWithAFailure)
+TEST(ProgramTest, WhereNoWindowCanBeOpenedItSaysWhyInOneLineAndExitsWithAFailure)
 {
-    const QStringList noDisplay = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
-    const Outcome none = startGame(noDisplay, {});
-    EXPECT_FALSE(none.crashed);
-    EXPECT_EQ(none.exitCode, 1);
-    ASSERT_EQ(none.errorLines.size(), 1) << none.errorLines.join('\n').toStdString();
-    EXPECT_TRUE(none.errorLines.front().contains("neither DISPLAY nor WAYLAND_DISPLAY"));
-    EXPECT_TRUE(none.output.isEmpty());
-
-    // A display named but not there: no X server listens on this number.
-    const Outcome absent = startGame(noDisplay, {"DISPLAY=:93"});
-    EXPECT_FALSE(absent.crashed);
-    EXPECT_EQ(absent.exitCode, 1);
-    ASSERT_EQ(absent.errorLines.size(), 1) << absent.errorLines.join('\n').toStdString();
-    EXPECT_TRUE(absent.errorLines.front().contains("\":93\""));
+    const struct {
+        QStringList environment;
+        const char* cause;
+    } cases[] = {
+        {{}, "neither DISPLAY nor WAYLAND_DISPLAY is set"},
+        {{"DISPLAY=:93"}, ":93"},  // no X server listens there
+        {{"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=wayland-93"}, "wl_display"},
+        {{"QT_QPA_PLATFORM=xbc"}, "\"xbc\""},
+    };
+    for (const auto& [environment, cause] : cases) {
+        SCOPED_TRACE(environment.join(' ').toStdString());
+        const Outcome outcome = startGame(environment);
+        EXPECT_FALSE(outcome.crashed);
+        EXPECT_EQ(outcome.exitCode, 1);
+        ASSERT_EQ(outcome.errorLines.size(), 1) << outcome.errorLines.join('\n').toStdString();
+        EXPECT_TRUE(outcome.errorLines.front().startsWith("Spinzaro: cannot open a window: "));
+        EXPECT_TRUE(outcome.errorLines.front().contains(cause)) << outcome.errorLines.front().toStdString();
+        EXPECT_TRUE(outcome.output.isEmpty());
+    }
 }
 
 }  // namespace
