@@ -52,7 +52,7 @@ measure_platform() {
     fi
     # One warm-up start of each, then the two alternate so drifting load hits both alike.
     for run in $(seq 0 "$starts"); do
-        for name in game_window bare_window; do
+        for name in game_window bare_window label_window; do
             if [ "$run" -eq 0 ]; then
                 timeout 60 "$bin/$name" startup >/dev/null 2>>"$BENCH_WORK/stderr.log"
             else
@@ -60,7 +60,7 @@ measure_platform() {
             fi
         done
     done
-    for name in game_window bare_window; do
+    for name in game_window bare_window label_window; do
         measure "$platform" "${name}_idle" $((idle_seconds + 30)) "$bin/$name" idle "$idle_seconds"
     done
     measure "$platform" reel_timing $((rounds + 60)) "$bin/reel_timing" "$rounds"
@@ -124,7 +124,7 @@ one() { values "$@" | head -n 1; }
 # fmt VALUE DIVISOR DECIMALS
 fmt() { awk -v v="$1" -v d="$2" -v n="$3" 'BEGIN { if (v == "" || v == "nan") print "n/a"; else printf "%.*f\n", n, v / d }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a == "" || b == "" || b + 0 == 0) print "n/a"; else printf "%.2f\n", a / b }'; }
-row() { printf '| %s | %s | %s | %s | %s |\n' "$@"; }
+row() { printf '| %s | %s | %s |\n' "$@"; }
 
 for platform in offscreen xcb; do
     seen=$(one "$platform" game_window platform)
@@ -138,48 +138,46 @@ cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')
 echo
 echo "Spinzaro benchmarks, $(date -u +%F), nproc $(nproc), CPU $cpu, load average $load_before before and $load_after after, measured in $((SECONDS - begun)) s"
 echo
-row "metric" "platform" "game" "bare window" "ratio"
-row "---" "---" "---:" "---:" "---:"
+# compare PLATFORM SUFFIX KEY DIVISOR DECIMALS LABEL: the game, its two yardsticks
+# (a bare window, and a bare window that shows one label in the game's font,
+# the floor for any window with text) and the game's ratio to each.
+compare() {
+    local platform=$1 suffix=$2 key=$3 divisor=$4 decimals=$5 label=$6 game bare floor
+    game=$(values "$platform" "game_window$suffix" "$key" | median)
+    bare=$(values "$platform" "bare_window$suffix" "$key" | median)
+    floor=$(values "$platform" "label_window$suffix" "$key" | median)
+    printf '| %s | %s | %s | %s | %s | %s | %s |\n' "$label" "$platform" "$(fmt "$game" "$divisor" "$decimals")" \
+        "$(fmt "$bare" "$divisor" "$decimals")" "$(fmt "$floor" "$divisor" "$decimals")" \
+        "$(ratio "$game" "$bare")" "$(ratio "$game" "$floor")"
+}
+echo "| metric | platform | game | bare window | bare window + label | game / bare | game / label |"
+echo "| --- | --- | ---: | ---: | ---: | ---: | ---: |"
 for platform in offscreen xcb; do
-    for item in "first_paint_ms|start-up to first paint event, median of $starts (ms)" \
-                "first_frame_ms|start-up to first frame painted, median of $starts (ms)"; do
-        key=${item%%|*}
-        game=$(values "$platform" game_window "$key" | median)
-        bare=$(values "$platform" bare_window "$key" | median)
-        row "${item#*|}" "$platform" "$(fmt "$game" 1 1)" "$(fmt "$bare" 1 1)" "$(ratio "$game" "$bare")"
-    done
-    game=$(values "$platform" game_window vmhwm_kb | median)
-    bare=$(values "$platform" bare_window vmhwm_kb | median)
-    row "peak resident memory (VmHWM) after first paint, median (MiB)" "$platform" \
-        "$(fmt "$game" 1024 1)" "$(fmt "$bare" 1024 1)" "$(ratio "$game" "$bare")"
-    game=$(values "$platform" game_window shared_libraries | median)
-    bare=$(values "$platform" bare_window shared_libraries | median)
-    row "shared libraries mapped at the first frame" "$platform" \
-        "$(fmt "$game" 1 0)" "$(fmt "$bare" 1 0)" "$(ratio "$game" "$bare")"
-    game=$(one "$platform" game_window_idle idle_cpu_ms)
-    bare=$(one "$platform" bare_window_idle idle_cpu_ms)
-    row "idle CPU time (user+sys) over ${idle_seconds} s, window shown (ms)" "$platform" \
-        "$(fmt "$game" 1 1)" "$(fmt "$bare" 1 1)" "$(ratio "$game" "$bare")"
-    game=$(one "$platform" game_window_idle idle_wakeups)
-    bare=$(one "$platform" bare_window_idle idle_wakeups)
-    row "idle event-thread wake-ups over ${idle_seconds} s" "$platform" \
-        "$(fmt "$game" 1 0)" "$(fmt "$bare" 1 0)" "$(ratio "$game" "$bare")"
+    compare "$platform" "" first_paint_ms 1 1 "start-up to first paint event, median of $starts (ms)"
+    compare "$platform" "" first_frame_ms 1 1 "start-up to first frame painted, median of $starts (ms)"
+    compare "$platform" "" vmhwm_kb 1024 1 "peak resident memory (VmHWM) at the first frame, median (MiB)"
+    compare "$platform" "" shared_libraries 1 0 "shared libraries mapped at the first frame"
+    compare "$platform" _idle idle_cpu_ms 1 1 "idle CPU time (user+sys) over ${idle_seconds} s, window shown (ms)"
+    compare "$platform" _idle idle_wakeups 1 0 "idle event-thread wake-ups over ${idle_seconds} s"
 done
+echo
+row "metric" "platform" "game"
+row "---" "---" "---:"
 for platform in offscreen xcb; do
     n=$(fmt "$(one "$platform" reel_timing rounds)" 1 0)
     row "reel round, Spin press to evaluation, median of $n (ms; ideal 150)" "$platform" \
-        "$(fmt "$(one "$platform" reel_timing round_median_ms)" 1 1)" "—" "—"
+        "$(fmt "$(one "$platform" reel_timing round_median_ms)" 1 1)"
     row "reel round, 99th percentile (ms; ideal 150)" "$platform" \
-        "$(fmt "$(one "$platform" reel_timing round_p99_ms)" 1 1)" "—" "—"
-    row "reel round, maximum (ms)" "$platform" "$(fmt "$(one "$platform" reel_timing round_max_ms)" 1 1)" "—" "—"
+        "$(fmt "$(one "$platform" reel_timing round_p99_ms)" 1 1)"
+    row "reel round, maximum (ms)" "$platform" "$(fmt "$(one "$platform" reel_timing round_max_ms)" 1 1)"
     [ -z "$(one "$platform" reel_timing_fifo rounds)" ] && continue
     row "reel round at real-time priority (SCHED_FIFO), median (ms)" "$platform" \
-        "$(fmt "$(one "$platform" reel_timing_fifo round_median_ms)" 1 1)" "—" "—"
+        "$(fmt "$(one "$platform" reel_timing_fifo round_median_ms)" 1 1)"
     row "reel round at real-time priority (SCHED_FIFO), 99th percentile (ms)" "$platform" \
-        "$(fmt "$(one "$platform" reel_timing_fifo round_p99_ms)" 1 1)" "—" "—"
+        "$(fmt "$(one "$platform" reel_timing_fifo round_p99_ms)" 1 1)"
 done
 row "engine throughput, $(fmt "$(one headless engine_throughput rounds)" 1 0) rounds (rounds/s)" "headless" \
-    "$(fmt "$(one headless engine_throughput rounds_per_s)" 1 0)" "—" "—"
+    "$(fmt "$(one headless engine_throughput rounds_per_s)" 1 0)"
 
 echo
 for run in offscreen:reel_timing xcb:reel_timing offscreen:reel_timing_fifo; do

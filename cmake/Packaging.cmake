@@ -30,8 +30,21 @@ install(CODE "
 
 # Menu entry, icon and software-centre listing under the names they refer to.
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/spinzaro.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${PROJECT_SOURCE_DIR}/assets/pictures/icon.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps
-        RENAME spinzaro.png)
+# The icon at the usual theme sizes, drawn from its source at build time, and
+# the source itself for any other size.
+set(SPINZARO_ICON_SIZES 16 22 24 32 48 64 128 256)
+add_executable(render_icons tools/render_icons.cpp)
+target_link_libraries(render_icons PRIVATE Qt6::Gui Qt6::Svg)
+add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/icons/256x256/spinzaro.png
+    COMMAND render_icons ${PROJECT_SOURCE_DIR}/assets/src/icon.svg ${CMAKE_CURRENT_BINARY_DIR}/icons ${SPINZARO_ICON_SIZES}
+    DEPENDS render_icons ${PROJECT_SOURCE_DIR}/assets/src/icon.svg VERBATIM)
+add_custom_target(icons ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/icons/256x256/spinzaro.png)
+foreach(size ${SPINZARO_ICON_SIZES})
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/icons/${size}x${size}/spinzaro.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/assets/src/icon.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        RENAME spinzaro.svg)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/example.spinzaro.Spinzaro.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # Debian wants the licence, the changelog and a manual page, the latter two
