@@ -6,26 +6,28 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 namespace spinzaro {
 
-// A symbol is the 1-based index of its picture in the image list.
-namespace Symbol {
-inline constexpr std::int16_t singleBar = 1;
-inline constexpr std::int16_t wild = 2;
-inline constexpr std::int16_t doubleBar = 3;
-inline constexpr std::int16_t bell = 4;
-inline constexpr std::int16_t bonus = 5;
-inline constexpr std::int16_t cherries = 6;
-inline constexpr std::int16_t tripleBar = 7;
-inline constexpr std::int16_t emblem = 8;  // never pays
-inline constexpr int count = 8;
-}  // namespace Symbol
+// A symbol's value is the 1-based index of its picture in the image list.
+enum class Symbol : std::int16_t { singleBar = 1, wild, doubleBar, bell, bonus, cherries, tripleBar, emblem };
+inline constexpr int symbolCount = 8;
+
+// In symbol order; also the stem of each picture's resource name.
+inline constexpr std::array<std::string_view, symbolCount> symbolNames = {
+    "singleBar", "wild", "doubleBar", "bell", "bonus", "cherries", "tripleBar", "emblem",
+};
+
+constexpr std::string_view symbolName(Symbol symbol)
+{
+    return symbolNames.at(static_cast<std::size_t>(symbol) - 1);
+}
 
 enum class Cue { playBell, playPolice };
 
 struct PayRow {
-    std::int16_t symbol;
+    Symbol symbol;
     std::int16_t multiplier;
     Cue cue;
     Picture prizePicture;
@@ -55,7 +57,7 @@ constexpr std::int16_t amountMultiplier(int element)
 }
 
 // What the three reel windows show; empty where a window shows no symbol.
-using ReelLine = std::array<std::optional<std::int16_t>, reelCount>;
+using ReelLine = std::array<std::optional<Symbol>, reelCount>;
 
 // Every window shows the row's symbol or wild, and at least one shows the
 // row's symbol. For the wild row this means three wilds and nothing else, so a

@@ -9,11 +9,10 @@ namespace spinzaro::testing {
 namespace {
 
 using ::testing::ElementsAre;
-using S = std::int16_t;
-namespace Sym = Symbol;
+using Sym = Symbol;
 
 struct Line {
-    S left, middle, right;
+    Symbol left, middle, right;
 };
 
 struct Win {
@@ -57,7 +56,8 @@ using EvaluationTest = GameTest;
 TEST_F(EvaluationTest, EachLinePaysItsRowWithItsCuePrizePictureAndSingleAmountLabel)
 {
     for (const PayCase& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.line.left << "-" << c.line.middle << "-" << c.line.right);
+        SCOPED_TRACE(::testing::Message()
+                     << symbolName(c.line.left) << "-" << symbolName(c.line.middle) << "-" << symbolName(c.line.right));
         const Money winsBefore = machine.state().totalWin;
         window.cues.clear();
         spinTo(c.line.left, c.line.middle, c.line.right);

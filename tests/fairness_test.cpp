@@ -40,7 +40,8 @@ double chiSquare(const std::array<long, 9>& counts)
         total += counts[static_cast<std::size_t>(symbol)];
     double statistic = 0;
     for (int symbol = 1; symbol <= 8; ++symbol) {
-        const double expected = static_cast<double>(total) * (symbol == Symbol::emblem ? 2.0 : 1.0) / 9.0;
+        const double expected =
+            static_cast<double>(total) * (symbol == static_cast<int>(Symbol::emblem) ? 2.0 : 1.0) / 9.0;
         const double difference = static_cast<double>(counts[static_cast<std::size_t>(symbol)]) - expected;
         statistic += difference * difference / expected;
     }

@@ -225,10 +225,10 @@ void ScriptedRandom::script(std::vector<float> draws)
     position_ = 0;
 }
 
-float drawFor(int symbol)
+float drawFor(Symbol symbol)
 {
     // The middle of the draw interval floor(9r) = symbol, with 8 from 0 too.
-    return (static_cast<float>(symbol % 8) + 0.5F) / 9.0F;
+    return (static_cast<float>(static_cast<int>(symbol) % 8) + 0.5F) / 9.0F;
 }
 
 }  // namespace spinzaro::testing

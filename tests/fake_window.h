@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -107,9 +108,19 @@ private:
 };
 
 // The draw that floor(9r) turns into the given symbol.
-float drawFor(int symbol);
+float drawFor(Symbol symbol);
 
 }  // namespace spinzaro::testing
+
+namespace spinzaro {
+
+// Failing checks name symbols as the game does.
+inline void PrintTo(Symbol symbol, std::ostream* out)
+{
+    *out << symbolName(symbol);
+}
+
+}  // namespace spinzaro
 
 namespace spinzaro::testing {
 

@@ -138,7 +138,8 @@ TEST_F(Form1Test, AWinningRoundPaysShowsItsPrizeAndPausesForOneSecond)
     for (int element = 0; element < amountLabelCount; ++element)
         EXPECT_EQ(control(("lbAmount_" + std::to_string(element)).c_str())->isVisible(), element == 7);
     EXPECT_EQ(caption("lbAmount_7"), "$200.00");
-    EXPECT_TRUE(window.reelShows(0, Symbol::cherries) && window.reelShows(2, Symbol::cherries));
+    EXPECT_TRUE(window.reelShows(0, static_cast<int>(Symbol::cherries)) &&
+                window.reelShows(2, static_cast<int>(Symbol::cherries)));
     EXPECT_FALSE(control("cmdSpin")->isEnabled());
     EXPECT_FALSE(control("cmdQuit")->isEnabled());
     // A disabled Spin button takes no click.

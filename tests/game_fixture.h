@@ -21,14 +21,14 @@ protected:
     // Scripts the draws of one round with ticks on time so the reels come to
     // rest on the given symbols. In order the round draws: left at 50 ms; left,
     // left, middle at 100 ms; left, left, middle, middle, right at 150 ms.
-    void scriptLanding(int left, int middle, int right)
+    void scriptLanding(Symbol left, Symbol middle, Symbol right)
     {
         random.script({drawFor(left), drawFor(left), drawFor(left), drawFor(middle), drawFor(left), drawFor(left),
                        drawFor(middle), drawFor(middle), drawFor(right)});
     }
 
     // Presses Spin and lets the reels run until the evaluation has run.
-    void spinTo(int left, int middle, int right)
+    void spinTo(Symbol left, Symbol middle, Symbol right)
     {
         scriptLanding(left, middle, right);
         machine.cmdSpin_Click();

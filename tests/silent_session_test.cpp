@@ -24,7 +24,7 @@ std::vector<std::string> playSession(const std::string& cueFolder)
                         game.caption("lbAhead"))
                            .toStdString());
     };
-    for (int symbol : {Symbol::emblem, Symbol::bell, Symbol::cherries, Symbol::emblem}) {
+    for (Symbol symbol : {Symbol::emblem, Symbol::bell, Symbol::cherries, Symbol::emblem}) {
         game.click("lbCoinSlot");
         game.spinOnto(symbol);
         EXPECT_TRUE(waitFor([&] { return game.evaluated(); }));

@@ -77,7 +77,7 @@ struct PlayedWindow {
     void click(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton); }
 
     // Every reel draw lands on the symbol, whatever order the ticks come in.
-    void spinOnto(int symbol)
+    void spinOnto(Symbol symbol)
     {
         random->script({testing::drawFor(symbol)});
         click("cmdSpin");
