@@ -25,7 +25,7 @@ void SlotMachine::Spin()
     for (const PayRow& row : payTable) {
         if (!rowMatches(row, line))
             continue;
-        if (row.cue == Cue::playPolice)
+        if (row.cue == Cue::police)
             playPolice();
         else
             playBell();

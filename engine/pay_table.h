@@ -1,6 +1,7 @@
 // What the symbols are worth: the seven pay lines, tested in table order.
 #pragma once
 
+#include "cues.h"
 #include "window_operations.h"
 
 #include <array>
@@ -24,8 +25,6 @@ constexpr std::string_view symbolName(Symbol symbol)
     return symbolNames.at(static_cast<std::size_t>(symbol) - 1);
 }
 
-enum class Cue { playBell, playPolice };
-
 struct PayRow {
     Symbol symbol;
     std::int16_t multiplier;
@@ -37,13 +36,13 @@ struct PayRow {
 // Test order, not the order of the multipliers: the triple bar comes after the
 // cherries, and the wild-only line comes last.
 inline constexpr std::array<PayRow, 7> payTable = {{
-    {Symbol::singleBar, 8, Cue::playBell, Picture::imgCoins2, 2},
-    {Symbol::doubleBar, 16, Cue::playBell, Picture::imgCoins2, 3},
-    {Symbol::bell, 30, Cue::playBell, Picture::imgCoins2, 5},
-    {Symbol::bonus, 50, Cue::playBell, Picture::img50bill, 6},
-    {Symbol::cherries, 100, Cue::playPolice, Picture::img100Bill, 7},
-    {Symbol::tripleBar, 24, Cue::playBell, Picture::imgCoins2, 4},
-    {Symbol::wild, 4, Cue::playBell, Picture::imgCoins2, 0},
+    {Symbol::singleBar, 8, Cue::bell, Picture::imgCoins2, 2},
+    {Symbol::doubleBar, 16, Cue::bell, Picture::imgCoins2, 3},
+    {Symbol::bell, 30, Cue::bell, Picture::imgCoins2, 5},
+    {Symbol::bonus, 50, Cue::bell, Picture::img50bill, 6},
+    {Symbol::cherries, 100, Cue::police, Picture::img100Bill, 7},
+    {Symbol::tripleBar, 24, Cue::bell, Picture::imgCoins2, 4},
+    {Symbol::wild, 4, Cue::bell, Picture::imgCoins2, 0},
 }};
 
 // The multiplier of the row whose win lbAmount element shows, so the coin slot

@@ -39,7 +39,7 @@ TEST_F(CoinSlotTest, EachClickRaisesTheStakeByOneDollarAndWrapsFromFiveToOne)
         EXPECT_EQ(window.caption(Label::lbSpinBet), stake);
     }
     EXPECT_EQ(window.cueCount, 11);
-    EXPECT_EQ(window.cues.back(), "CoinSlot.wav");
+    EXPECT_EQ(window.cues.back(), Cue::coinSlot);
 }
 
 TEST_F(CoinSlotTest, PayRowsShowThePrizeOfEveryRowAtEveryStakeAndElementOneStaysBlank)

@@ -18,7 +18,7 @@ struct Line {
 struct Win {
     int multiplier;     // 0 for no win
     int amountElement;  // lbAmount element left visible
-    const char* cue;
+    Cue cue;
     Picture prize;
 };
 
@@ -27,22 +27,22 @@ struct PayCase {
     Win win;
 };
 
-const Win noWin{0, -1, "", Picture::imgMenu};
+const Win noWin{0, -1, Cue::bell, Picture::imgMenu};
 
 const PayCase cases[] = {
-    {{Sym::wild, Sym::wild, Sym::wild}, {4, 0, "slotbell2.wav", Picture::imgCoins2}},
-    {{Sym::singleBar, Sym::singleBar, Sym::singleBar}, {8, 2, "slotbell2.wav", Picture::imgCoins2}},
-    {{Sym::singleBar, Sym::wild, Sym::wild}, {8, 2, "slotbell2.wav", Picture::imgCoins2}},
-    {{Sym::wild, Sym::singleBar, Sym::wild}, {8, 2, "slotbell2.wav", Picture::imgCoins2}},
-    {{Sym::wild, Sym::wild, Sym::singleBar}, {8, 2, "slotbell2.wav", Picture::imgCoins2}},
-    {{Sym::doubleBar, Sym::wild, Sym::doubleBar}, {16, 3, "slotbell2.wav", Picture::imgCoins2}},
-    {{Sym::tripleBar, Sym::tripleBar, Sym::tripleBar}, {24, 4, "slotbell2.wav", Picture::imgCoins2}},
-    {{Sym::wild, Sym::tripleBar, Sym::tripleBar}, {24, 4, "slotbell2.wav", Picture::imgCoins2}},
-    {{Sym::bell, Sym::bell, Sym::bell}, {30, 5, "slotbell2.wav", Picture::imgCoins2}},
-    {{Sym::bonus, Sym::bonus, Sym::wild}, {50, 6, "slotbell2.wav", Picture::img50bill}},
-    {{Sym::cherries, Sym::wild, Sym::cherries}, {100, 7, "Police2.wav", Picture::img100Bill}},
-    {{Sym::wild, Sym::wild, Sym::cherries}, {100, 7, "Police2.wav", Picture::img100Bill}},
-    {{Sym::cherries, Sym::wild, Sym::wild}, {100, 7, "Police2.wav", Picture::img100Bill}},
+    {{Sym::wild, Sym::wild, Sym::wild}, {4, 0, Cue::bell, Picture::imgCoins2}},
+    {{Sym::singleBar, Sym::singleBar, Sym::singleBar}, {8, 2, Cue::bell, Picture::imgCoins2}},
+    {{Sym::singleBar, Sym::wild, Sym::wild}, {8, 2, Cue::bell, Picture::imgCoins2}},
+    {{Sym::wild, Sym::singleBar, Sym::wild}, {8, 2, Cue::bell, Picture::imgCoins2}},
+    {{Sym::wild, Sym::wild, Sym::singleBar}, {8, 2, Cue::bell, Picture::imgCoins2}},
+    {{Sym::doubleBar, Sym::wild, Sym::doubleBar}, {16, 3, Cue::bell, Picture::imgCoins2}},
+    {{Sym::tripleBar, Sym::tripleBar, Sym::tripleBar}, {24, 4, Cue::bell, Picture::imgCoins2}},
+    {{Sym::wild, Sym::tripleBar, Sym::tripleBar}, {24, 4, Cue::bell, Picture::imgCoins2}},
+    {{Sym::bell, Sym::bell, Sym::bell}, {30, 5, Cue::bell, Picture::imgCoins2}},
+    {{Sym::bonus, Sym::bonus, Sym::wild}, {50, 6, Cue::bell, Picture::img50bill}},
+    {{Sym::cherries, Sym::wild, Sym::cherries}, {100, 7, Cue::police, Picture::img100Bill}},
+    {{Sym::wild, Sym::wild, Sym::cherries}, {100, 7, Cue::police, Picture::img100Bill}},
+    {{Sym::cherries, Sym::wild, Sym::wild}, {100, 7, Cue::police, Picture::img100Bill}},
     {{Sym::singleBar, Sym::singleBar, Sym::doubleBar}, noWin},
     {{Sym::singleBar, Sym::doubleBar, Sym::wild}, noWin},
     {{Sym::emblem, Sym::emblem, Sym::emblem}, noWin},
@@ -66,14 +66,14 @@ TEST_F(EvaluationTest, EachLinePaysItsRowWithItsCuePrizePictureAndSingleAmountLa
         EXPECT_EQ(machine.state().ahead, machine.state().totalWin - machine.state().totalBet);
         EXPECT_EQ(window.caption(Label::lbAhead), formatMoney(machine.state().ahead));
         if (c.win.multiplier == 0) {
-            EXPECT_THAT(window.cues, ElementsAre("Spin.wav"));
+            EXPECT_THAT(window.cues, ElementsAre(Cue::spin));
             EXPECT_TRUE(window.enabled(Button::cmdSpin));
             EXPECT_TRUE(window.visible(Picture::imgMenu));
             for (int element = 0; element < amountLabelCount; ++element)
                 EXPECT_TRUE(window.visible(lbAmount(element)));
             continue;
         }
-        EXPECT_THAT(window.cues, ElementsAre("Spin.wav", c.win.cue));
+        EXPECT_THAT(window.cues, ElementsAre(Cue::spin, c.win.cue));
         EXPECT_EQ(window.caption(Label::lbWin), formatMoney(machine.state().totalWin));
         for (Picture prize : {Picture::imgCoins2, Picture::img50bill, Picture::img100Bill})
             EXPECT_EQ(window.visible(prize), prize == c.win.prize) << controlName(prize);

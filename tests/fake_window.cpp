@@ -95,8 +95,9 @@ void FakeWindow::endProgram()
 void FakeWindow::playWave(const std::string& path)
 {
     ++cueCount;
-    if (recording)
-        cues.push_back(path.substr(path.find_last_of('/') + 1));
+    const auto cue = cueAt(folder, path);
+    if (recording && cue)
+        cues.push_back(*cue);
     record("cue " + path);
 }
 
@@ -223,6 +224,14 @@ void ScriptedRandom::script(std::vector<float> draws)
 {
     draws_ = std::move(draws);
     position_ = 0;
+}
+
+std::optional<Cue> cueAt(std::string_view folder, const std::string& path)
+{
+    for (const CueFile& entry : cueFiles)
+        if (path == cuePath(folder, entry.file))
+            return entry.cue;
+    return std::nullopt;
 }
 
 float drawFor(Symbol symbol)

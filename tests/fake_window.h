@@ -61,7 +61,7 @@ public:
     std::vector<std::string> log;
     bool recording = true;
     std::vector<std::string> takeLog();
-    std::vector<std::string> cues;  // file names only, in order played
+    std::vector<Cue> cues;  // in order played
     long cueCount = 0;
     std::string folder = "/game";
     int aboutOpened = 0;
@@ -107,6 +107,9 @@ private:
     std::size_t position_ = 0;
 };
 
+// The cue whose wave lies at the path in the folder, if any.
+std::optional<Cue> cueAt(std::string_view folder, const std::string& path);
+
 // The draw that floor(9r) turns into the given symbol.
 float drawFor(Symbol symbol);
 
@@ -114,10 +117,14 @@ float drawFor(Symbol symbol);
 
 namespace spinzaro {
 
-// Failing checks name symbols as the game does.
+// Failing checks name symbols and cues as the game does.
 inline void PrintTo(Symbol symbol, std::ostream* out)
 {
     *out << symbolName(symbol);
+}
+inline void PrintTo(Cue cue, std::ostream* out)
+{
+    *out << cueFile(cue).substr(1);
 }
 
 }  // namespace spinzaro

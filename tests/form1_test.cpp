@@ -150,7 +150,7 @@ TEST_F(Form1Test, AWinningRoundPaysShowsItsPrizeAndPausesForOneSecond)
     ASSERT_TRUE(waitFor([&] { return control("cmdSpin")->isEnabled(); }));
     EXPECT_GE(clock.elapsed(), 900);
     EXPECT_TRUE(control("cmdQuit")->isEnabled());
-    EXPECT_THAT(window.cues, ::testing::ElementsAre("CoinSlot.wav", "Spin.wav", "Police2.wav", "CoinsWin.wav"));
+    EXPECT_THAT(window.cues, ::testing::ElementsAre(Cue::coinSlot, Cue::spin, Cue::police, Cue::coinsWin));
 
     spinOnto(Symbol::emblem);
     ASSERT_TRUE(waitFor([&] { return evaluated(); }));
@@ -172,7 +172,7 @@ TEST_F(Form1Test, WhileTheReelsTurnTheStakeIsLocked)
     EXPECT_EQ(caption("lbBet"), "$1.00");
     EXPECT_EQ(caption("lbSpinBet"), "$1.00");
     EXPECT_EQ(caption("lbWin"), "$30.00");
-    EXPECT_THAT(window.cues, ::testing::ElementsAre("Spin.wav", "slotbell2.wav"));
+    EXPECT_THAT(window.cues, ::testing::ElementsAre(Cue::spin, Cue::bell));
 }
 
 TEST_F(Form1Test, EnablingARunningTimerKeepsItsSchedule)
@@ -250,7 +250,7 @@ TEST_F(Form1Test, ThePauseEndsBehindAnOpenAboutWindow)
     });
     QTest::keyClick(&window, Qt::Key_A, Qt::AltModifier);
     EXPECT_TRUE(buttonsBack);
-    EXPECT_EQ(window.cues.back(), "CoinsWin.wav");
+    EXPECT_EQ(window.cues.back(), Cue::coinsWin);
 }
 
 TEST(VersionLine, ShowsMajorAndMinorOnly)

@@ -1,9 +1,12 @@
 // The pictures and wave files the game ships, as the window will use them.
+#include "cues.h"
 #include "image_list.h"
 #include "wave_player.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QSvgRenderer>
 
@@ -111,10 +114,11 @@ TEST(PicturesTest, TheOtherPicturesHaveTheirSizesAndThePointersTheirHotSpots)
 TEST(WaveFilesTest, EachCueLiesBesideTheExecutableAsShortMonoSixteenBitPcm)
 {
     const QDir folder(QCoreApplication::applicationDirPath());
-    for (const char* name : {"Spin.wav", "CoinSlot.wav", "slotbell2.wav", "Police2.wav", "CoinsWin.wav"}) {
-        SCOPED_TRACE(name);
-        const QString path = folder.filePath(QString::fromLatin1(name));
-        ASSERT_TRUE(folder.entryList(QDir::Files).contains(QString::fromLatin1(name)));
+    for (const CueFile& cue : cueFiles) {
+        const QString path =
+            QFile::decodeName(cuePath(QFile::encodeName(folder.path()).toStdString(), cue.file).c_str());
+        SCOPED_TRACE(path.toStdString());
+        ASSERT_TRUE(folder.entryList(QDir::Files).contains(QFileInfo(path).fileName()));
         const auto wave = readWave(path);
         ASSERT_TRUE(wave.has_value());
         EXPECT_EQ(wave->format.sampleRate(), 44100);

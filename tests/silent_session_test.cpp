@@ -11,8 +11,6 @@
 namespace spinzaro {
 namespace {
 
-const char* const cueFiles[] = {"Spin.wav", "CoinSlot.wav", "slotbell2.wav", "Police2.wav", "CoinsWin.wav"};
-
 // A fixed session: stakes, a loss, a win with its pause, a top win. Returns
 // what the tallies showed after each evaluation and each pause.
 std::vector<std::string> playSession(const std::string& cueFolder)
@@ -47,10 +45,10 @@ TEST(SilentSession, MissingEmptyOrGarbageWaveFilesChangeNothing)
     ASSERT_EQ(withSound.back(), "$5.00 $14.00 $490.00 $476.00");
 
     QTemporaryDir missing, empty, garbage;
-    for (const char* name : cueFiles) {
-        QFile emptyFile(QDir(empty.path()).filePath(QString::fromLatin1(name)));
+    for (const CueFile& cue : cueFiles) {
+        QFile emptyFile(QFile::decodeName(cuePath(folderOf(empty), cue.file).c_str()));
         ASSERT_TRUE(emptyFile.open(QIODevice::WriteOnly));
-        QFile garbageFile(QDir(garbage.path()).filePath(QString::fromLatin1(name)));
+        QFile garbageFile(QFile::decodeName(cuePath(folderOf(garbage), cue.file).c_str()));
         ASSERT_TRUE(garbageFile.open(QIODevice::WriteOnly));
         static const char garbageBytes[] = "RIFF\xff\xff\xff\x7fWAVEfmt garbage that is no wave at all";
         garbageFile.write(garbageBytes, sizeof garbageBytes - 1);

@@ -34,7 +34,7 @@ TEST_F(SpinRoundTest, AWinPausesBothButtonsForOneSecondThenGivesThemBackWithTheC
     EXPECT_THAT(window.log, ElementsAre("tick tmrWait", "button cmdSpin on", "button cmdQuit on", "timer tmrWait off",
                                         "cue /game/CoinsWin.wav"));
     EXPECT_FALSE(window.deliverNextTick());
-    EXPECT_THAT(window.cues, ElementsAre("Spin.wav", "slotbell2.wav", "CoinsWin.wav"));
+    EXPECT_THAT(window.cues, ElementsAre(Cue::spin, Cue::bell, Cue::coinsWin));
 
     // The prize stays up until the next press, which puts the pay table back.
     EXPECT_TRUE(window.visible(Picture::img50bill));
@@ -52,7 +52,7 @@ TEST_F(SpinRoundTest, ALossDisablesNothingAndTheNextPressMayFollowAtOnce)
     EXPECT_TRUE(window.enabled(Button::cmdSpin));
     EXPECT_TRUE(window.enabled(Button::cmdQuit));
     EXPECT_FALSE(window.deliverNextTick());
-    EXPECT_THAT(window.cues, ElementsAre("Spin.wav"));
+    EXPECT_THAT(window.cues, ElementsAre(Cue::spin));
     spinTo(Symbol::emblem, Symbol::emblem, Symbol::emblem);
     EXPECT_EQ(window.caption(Label::lbBet), "$2.00");
     EXPECT_EQ(window.caption(Label::lbAhead), "-$2.00");
@@ -72,7 +72,7 @@ TEST_F(SpinRoundTest, APressWhileTheReelsTurnDoesNothingAndTheRoundEndsWithOneEv
     EXPECT_EQ(window.caption(Label::lbBet), "$1.00");
     EXPECT_EQ(window.caption(Label::lbWin), "$30.00");
     EXPECT_EQ(window.caption(Label::lbAhead), "$29.00");
-    EXPECT_THAT(window.cues, ElementsAre("Spin.wav", "slotbell2.wav"));
+    EXPECT_THAT(window.cues, ElementsAre(Cue::spin, Cue::bell));
 }
 
 TEST_F(SpinRoundTest, QuitAndClosingEndTheProgramAtAnyTimeWithoutCancelling)
@@ -98,12 +98,27 @@ TEST_F(SpinRoundTest, QuitAndClosingEndTheProgramAtAnyTimeWithoutCancelling)
     EXPECT_TRUE(pausedWindow.ended);
 }
 
-TEST(CuePath, AppendsTheFileToTheFolderAsItStands)
+TEST_F(SpinRoundTest, EachCueOperationPlaysItsOwnWaveFromTheFolderAsItStands)
 {
-    EXPECT_EQ(cuePath("/opt/spinzaro/bin", "\\Spin.wav"), "/opt/spinzaro/bin/Spin.wav");
-    EXPECT_EQ(cuePath("/", "\\CoinSlot.wav"), "//CoinSlot.wav");
-    EXPECT_EQ(cuePath("relative dir", "\\Police2.wav"), "relative dir/Police2.wav");
-    EXPECT_EQ(cuePath("", "\\slotbell2.wav"), "/slotbell2.wav");
+    const auto cuePaths = [this] {
+        std::vector<std::string> paths;
+        for (const std::string& line : window.takeLog())
+            if (line.rfind("cue ", 0) == 0)
+                paths.push_back(line.substr(4));
+        return paths;
+    };
+    machine.lbCoinSlot_Click();
+    spinTo(Symbol::bell, Symbol::bell, Symbol::bell);
+    endPause();
+    EXPECT_THAT(cuePaths(),
+                ElementsAre("/game/CoinSlot.wav", "/game/Spin.wav", "/game/slotbell2.wav", "/game/CoinsWin.wav"));
+    // Nothing is added to the folder, not even where it ends in a separator.
+    window.folder = "/";
+    spinTo(Symbol::cherries, Symbol::wild, Symbol::cherries);
+    EXPECT_THAT(cuePaths(), ElementsAre("//Spin.wav", "//Police2.wav"));
+    window.folder = "relative dir";
+    endPause();
+    EXPECT_THAT(cuePaths(), ElementsAre("relative dir/CoinsWin.wav"));
 }
 
 }  // namespace

@@ -25,14 +25,15 @@ public:
     explicit RecordingForm1(ScriptedRandom*& random) : Form1(makeRandom(random)) {}
     void playWave(const std::string& path) override
     {
-        cues.push_back(path.substr(path.find_last_of('/') + 1));
+        if (const auto cue = testing::cueAt(applicationFolder(), path))
+            cues.push_back(*cue);
         Form1::playWave(path);
     }
     std::string applicationFolder() const override
     {
         return cueFolder.empty() ? Form1::applicationFolder() : cueFolder;
     }
-    std::vector<std::string> cues;
+    std::vector<Cue> cues;
     std::string cueFolder;  // where the cues are looked for, if not beside the executable
 
 private:
