@@ -6,6 +6,8 @@
 // game ships no third-party audio and rerunning gives byte-identical files.
 // Output: 16-bit PCM, mono, 44.1 kHz WAV, each cue normalized to about -3 dBFS.
 
+#include "../engine/cues.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -319,23 +321,26 @@ int main(int argc, char** argv)
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
 
-    struct Cue {
-        const char* name;
+    // The file names come from the game's own cue table, so each wave lands
+    // under the name the game plays it by.
+    struct Synthesis {
+        spinzaro::Cue cue;
         Buffer (*make)();
     };
-    const Cue cues[] = {{"Spin.wav", spin},
-                        {"CoinSlot.wav", coinSlot},
-                        {"slotbell2.wav", slotBell},
-                        {"Police2.wav", police},
-                        {"CoinsWin.wav", coinsWin}};
-    for (const Cue& cue : cues) {
-        Buffer b = cue.make();
+    const Synthesis syntheses[] = {{spinzaro::Cue::spin, spin},
+                                   {spinzaro::Cue::coinSlot, coinSlot},
+                                   {spinzaro::Cue::bell, slotBell},
+                                   {spinzaro::Cue::police, police},
+                                   {spinzaro::Cue::coinsWin, coinsWin}};
+    for (const Synthesis& synthesis : syntheses) {
+        const std::filesystem::path file = spinzaro::cuePath(dir.string(), spinzaro::cueFile(synthesis.cue));
+        Buffer b = synthesis.make();
         finish(b);
-        if (!writeWav(dir / cue.name, b)) {
-            std::cerr << "could not write " << (dir / cue.name).string() << "\n";
+        if (!writeWav(file, b)) {
+            std::cerr << "could not write " << file.string() << "\n";
             return 1;
         }
-        std::cout << cue.name << ": " << b.size() << " samples\n";
+        std::cout << file.filename().string() << ": " << b.size() << " samples\n";
     }
     return 0;
 }
