@@ -29,7 +29,8 @@ FakeWindow::FakeWindow()
                        {Picture::img50bill, false},
                        {Picture::img100Bill, false}};
     buttonEnabled_ = {{Button::cmdSpin, true}, {Button::cmdQuit, true}};
-    timers_ = {{Timer::Timer1, {50}}, {Timer::Timer2, {50}}, {Timer::Timer3, {50}}, {Timer::tmrWait, {1000}}};
+    for (Timer timer : {Timer::Timer1, Timer::Timer2, Timer::Timer3, Timer::tmrWait})
+        timers_[timer] = {timerIntervalMs(timer)};
 }
 
 void FakeWindow::setCaption(Label label, std::string_view text)

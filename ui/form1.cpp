@@ -180,7 +180,7 @@ void Form1::buildControls()
     buttons_[Button::cmdQuit] = static_cast<QPushButton*>(find("cmdQuit"));
 
     for (Timer timer : {Timer::Timer1, Timer::Timer2, Timer::Timer3, Timer::tmrWait}) {
-        auto* windowTimer = new WindowTimer(this, timer == Timer::tmrWait ? 1000 : 50);
+        auto* windowTimer = new WindowTimer(this, timerIntervalMs(timer));
         windowTimer->setObjectName(QString::fromLatin1(controlName(timer).data()));
         timers_[timer] = windowTimer;
     }
