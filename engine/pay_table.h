@@ -13,7 +13,7 @@ namespace spinzaro {
 
 // A symbol's value is the 1-based index of its picture in the image list.
 enum class Symbol : std::int16_t { singleBar = 1, wild, doubleBar, bell, bonus, cherries, tripleBar, emblem };
-inline constexpr int symbolCount = 8;
+inline constexpr int symbolCount = static_cast<int>(Symbol::emblem);  // the last entry
 
 // In symbol order; also the stem of each picture's resource name.
 inline constexpr std::array<std::string_view, symbolCount> symbolNames = {
