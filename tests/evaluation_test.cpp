@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 
 #include <algorithm>
+#include <map>
 
 namespace spinzaro::testing {
 namespace {
@@ -148,6 +149,31 @@ TEST_F(EvaluationTest, WinsAddUpAndTheBalanceFollowsEveryRound)
     EXPECT_EQ(window.caption(Label::lbAhead), "$.00");
     spinTo(Sym::emblem, Sym::emblem, Sym::emblem);
     EXPECT_EQ(window.caption(Label::lbAhead), "-$1.00");
+}
+
+// Each reel draws floor(9r) with 0 as the emblem: nine equally likely outcomes,
+// symbols 1 to 7 one each and the emblem two. A row for symbol k wins when all
+// three reels are k or wild but not all wild: 2^3 - 1 = 7 of the 729 triples;
+// the wild row wins on 1. So 1600 dollars come back for 729 staked.
+TEST_F(EvaluationTest, TheSevenHundredAndTwentyNineEquallyLikelyDrawsReachEveryRowAndReturnWhatTheTablePromises)
+{
+    std::map<long, int> winningTriplesByMultiplier;
+    for (int triple = 0; triple < 729; ++triple) {
+        const auto draw = [](int outcome) { return (static_cast<float>(outcome) + 0.5F) / 9.0F; };
+        const int left = triple / 81, middle = triple / 9 % 9, right = triple % 9;
+        random.script({draw(left), draw(left), draw(left), draw(middle), draw(left), draw(left), draw(middle),
+                       draw(middle), draw(right)});
+        const Money before = machine.state().totalWin;
+        machine.cmdSpin_Click();
+        window.runTimers();
+        const Money won = machine.state().totalWin - before;
+        if (won != Money())
+            ++winningTriplesByMultiplier[won.units() / Money::unitsPerDollar];
+    }
+    EXPECT_EQ(machine.state().totalBet, Money::dollars(729));
+    EXPECT_EQ(machine.state().totalWin, Money::dollars(1600));
+    EXPECT_EQ(winningTriplesByMultiplier,
+              (std::map<long, int>{{4, 1}, {8, 7}, {16, 7}, {24, 7}, {30, 7}, {50, 7}, {100, 7}}));
 }
 
 }  // namespace

@@ -128,20 +128,3 @@ inline void PrintTo(Cue cue, std::ostream* out)
 }
 
 }  // namespace spinzaro
-
-namespace spinzaro::testing {
-
-// The real generator, but seeded with a fixed value where the game would use
-// the clock, so a run repeats exactly.
-class FixedSeedRandom : public RandomSource {
-public:
-    explicit FixedSeedRandom(std::uint32_t seed) : seed_(seed) {}
-    void seedFromClock() override { generator_.seed(seed_); }
-    float next() override { return generator_.next(); }
-
-private:
-    std::uint32_t seed_;
-    ClockSeededRandom generator_;
-};
-
-}  // namespace spinzaro::testing

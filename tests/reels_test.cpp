@@ -94,5 +94,29 @@ TEST_F(ReelsTest, BeforeTheFirstSpinNoReelShowsAPictureAndNoTimerRuns)
     EXPECT_FALSE(window.deliverNextTick());
 }
 
+// The real generator: each ninth of [0, 1) as likely as the others, so the
+// emblem, which takes two, comes up twice as often as any other symbol.
+TEST(ClockSeededRandomTest, DrawsEveryNinthEquallyOftenAndTheClockGivesAFreshSequence)
+{
+    ClockSeededRandom fixed(2026);
+    std::array<int, 9> ninths{};
+    for (int i = 0; i < 90'000; ++i) {
+        const float draw = fixed.next();
+        ASSERT_TRUE(draw >= 0.0F && draw < 1.0F) << draw;
+        ++ninths[static_cast<std::size_t>(9.0F * draw)];
+    }
+    for (const int count : ninths)
+        EXPECT_NEAR(count, 10'000, 500);
+
+    // Unseeded, every game would play the same reels.
+    const auto firstDraws = [](ClockSeededRandom& random) {
+        return std::array<float, 4>{random.next(), random.next(), random.next(), random.next()};
+    };
+    ClockSeededRandom unseeded;
+    ClockSeededRandom seeded;
+    seeded.seedFromClock();
+    EXPECT_NE(firstDraws(seeded), firstDraws(unseeded));
+}
+
 }  // namespace
 }  // namespace spinzaro::testing
