@@ -25,9 +25,9 @@ std::vector<std::string> playSession(const std::string& cueFolder)
     for (Symbol symbol : {Symbol::emblem, Symbol::bell, Symbol::cherries, Symbol::emblem}) {
         game.click("lbCoinSlot");
         game.spinOnto(symbol);
-        EXPECT_TRUE(waitFor([&] { return game.evaluated(); }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return game.evaluated(); }));
         note();
-        EXPECT_TRUE(waitFor([&] { return game.control("cmdSpin")->isEnabled(); }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return game.control("cmdSpin")->isEnabled(); }));
         note();
     }
     EXPECT_EQ(game.window.cues.size(), 4U * 2 + 2 * 2);

@@ -4,13 +4,11 @@
 #include "fake_window.h"
 #include "form1.h"
 
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,18 +42,6 @@ private:
         return owned;
     }
 };
-
-inline bool waitFor(const std::function<bool()>& condition, int timeoutMs = 3000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(2);
-    }
-    return true;
-}
 
 // The real window, shown, with scripted reels, and a player's hands on it.
 struct PlayedWindow {
