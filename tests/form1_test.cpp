@@ -22,7 +22,7 @@
 namespace spinzaro {
 namespace {
 
-TEST_F(Form1Test, IsLaidOutAsDesignedAndOpensWithTheFocusOnQuit)
+TEST_F(Form1Test, IsLaidOutAsDesignedWithOnlyThePayTableShowing)
 {
     EXPECT_EQ(window.windowTitle(), "Spinzaro");
     EXPECT_FALSE(window.windowIcon().isNull());
@@ -56,7 +56,10 @@ TEST_F(Form1Test, IsLaidOutAsDesignedAndOpensWithTheFocusOnQuit)
         EXPECT_FALSE(control(prize)->isVisible()) << prize;
     for (int reel = 0; reel < reelCount; ++reel)
         EXPECT_FALSE(window.reelShows(reel, 1) || window.reelShows(reel, 8));
+}
 
+TEST_F(Form1Test, OpensWithTheFocusOnQuitAndNamesItsControlsForAssistiveTools)
+{
     auto* spin = control<QPushButton>("cmdSpin");
     EXPECT_TRUE(spin->text().isEmpty());
     EXPECT_FALSE(spin->icon().isNull());
