@@ -73,7 +73,10 @@ private:
         long nextDueMs = 0;
     };
     // In the order of the Timer enumeration.
-    std::array<TimerState, 4> timers_{{{50}, {50}, {50}, {1000}}};
+    std::array<TimerState, 4> timers_{{{timerIntervalMs(Timer::Timer1)},
+                                       {timerIntervalMs(Timer::Timer2)},
+                                       {timerIntervalMs(Timer::Timer3)},
+                                       {timerIntervalMs(Timer::tmrWait)}}};
     std::array<int, reelCount> reels_{};
     long nowMs_ = 0;
 };

@@ -25,7 +25,7 @@ using spinzaro::bench::monotonicNs;
 using spinzaro::bench::toMs;
 
 constexpr std::size_t chainLength = 3;  // Timer1, Timer2, Timer3
-constexpr double periodMs = 50.0;
+constexpr double periodMs = spinzaro::timerIntervalMs(Timer::Timer1);
 constexpr double chainMs = chainLength * periodMs;
 constexpr int warmUpRounds = 5;
 // Between rounds, so each press finds the previous round painted and settled.

@@ -1,48 +1,34 @@
-// The five sound cues, each a wave file beside the executable.
+// The five cue operations, each playing its wave from beside the executable.
 #include "machine_state.h"
-
-#include <filesystem>
 
 namespace spinzaro {
 
-std::string cuePath(std::string_view folder, std::string_view fileLiteral)
-{
-    std::string path(folder);
-    if (!fileLiteral.empty() && fileLiteral.front() == '\\') {
-        // A backslash names no folder here; the platform's separator does.
-        path += static_cast<char>(std::filesystem::path::preferred_separator);
-        fileLiteral.remove_prefix(1);
-    }
-    path += fileLiteral;
-    return path;
-}
-
 // Built afresh on every call and never tested for existence: the player skips
 // a missing file in silence.
-void SlotMachine::playCue(std::string_view fileLiteral)
+void SlotMachine::playCue(Cue cue)
 {
-    window_.playWave(cuePath(window_.applicationFolder(), fileLiteral));
+    window_.playWave(cuePath(window_.applicationFolder(), cueFile(cue)));
 }
 
 void SlotMachine::playSpin()
 {
-    playCue("\\Spin.wav");
+    playCue(Cue::spin);
 }
 void SlotMachine::playCoinSlot()
 {
-    playCue("\\CoinSlot.wav");
+    playCue(Cue::coinSlot);
 }
 void SlotMachine::playBell()
 {
-    playCue("\\slotbell2.wav");
+    playCue(Cue::bell);
 }
 void SlotMachine::playPolice()
 {
-    playCue("\\Police2.wav");
+    playCue(Cue::police);
 }
 void SlotMachine::playCoinsWin()
 {
-    playCue("\\CoinsWin.wav");
+    playCue(Cue::coinsWin);
 }
 
 }  // namespace spinzaro

@@ -9,9 +9,9 @@ ReelLine SlotMachine::shownLine() const
     // not what the timers meant to put there.
     ReelLine line;
     for (int reel = 0; reel < reelCount; ++reel) {
-        for (std::int16_t entry = 1; entry <= Symbol::count; ++entry) {
+        for (int entry = 1; entry <= symbolCount; ++entry) {
             if (window_.reelShows(reel, entry)) {
-                line[static_cast<std::size_t>(reel)] = entry;
+                line[static_cast<std::size_t>(reel)] = static_cast<Symbol>(entry);
                 break;
             }
         }
@@ -25,7 +25,7 @@ void SlotMachine::Spin()
     for (const PayRow& row : payTable) {
         if (!rowMatches(row, line))
             continue;
-        if (row.cue == Cue::playPolice)
+        if (row.cue == Cue::police)
             playPolice();
         else
             playBell();

@@ -7,7 +7,6 @@
 #include "window_operations.h"
 
 #include <cstdint>
-#include <string_view>
 
 namespace spinzaro {
 
@@ -56,17 +55,12 @@ private:
     void playBell();
     void playPolice();
     void playCoinsWin();
-    void playCue(std::string_view fileLiteral);
+    void playCue(Cue cue);
 
     WindowOperations& window_;
     RandomSource& random_;
     MachineState state_;
     bool reelsTurning_ = false;
 };
-
-// Appends a cue's literal ("\Spin.wav") to the folder as it stands. The
-// literal's leading backslash becomes the platform's separator; nothing else
-// is added or looked for, so a root folder yields a doubled separator.
-std::string cuePath(std::string_view folder, std::string_view fileLiteral);
 
 }  // namespace spinzaro

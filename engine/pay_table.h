@@ -1,31 +1,32 @@
 // What the symbols are worth: the seven pay lines, tested in table order.
 #pragma once
 
+#include "cues.h"
 #include "window_operations.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 namespace spinzaro {
 
-// A symbol is the 1-based index of its picture in the image list.
-namespace Symbol {
-inline constexpr std::int16_t singleBar = 1;
-inline constexpr std::int16_t wild = 2;
-inline constexpr std::int16_t doubleBar = 3;
-inline constexpr std::int16_t bell = 4;
-inline constexpr std::int16_t bonus = 5;
-inline constexpr std::int16_t cherries = 6;
-inline constexpr std::int16_t tripleBar = 7;
-inline constexpr std::int16_t emblem = 8;  // never pays
-inline constexpr int count = 8;
-}  // namespace Symbol
+// A symbol's value is the 1-based index of its picture in the image list.
+enum class Symbol : std::int16_t { singleBar = 1, wild, doubleBar, bell, bonus, cherries, tripleBar, emblem };
+inline constexpr int symbolCount = static_cast<int>(Symbol::emblem);  // the last entry
 
-enum class Cue { playBell, playPolice };
+// In symbol order; also the stem of each picture's resource name.
+inline constexpr std::array<std::string_view, symbolCount> symbolNames = {
+    "singleBar", "wild", "doubleBar", "bell", "bonus", "cherries", "tripleBar", "emblem",
+};
+
+constexpr std::string_view symbolName(Symbol symbol)
+{
+    return symbolNames.at(static_cast<std::size_t>(symbol) - 1);
+}
 
 struct PayRow {
-    std::int16_t symbol;
+    Symbol symbol;
     std::int16_t multiplier;
     Cue cue;
     Picture prizePicture;
@@ -35,13 +36,13 @@ struct PayRow {
 // Test order, not the order of the multipliers: the triple bar comes after the
 // cherries, and the wild-only line comes last.
 inline constexpr std::array<PayRow, 7> payTable = {{
-    {Symbol::singleBar, 8, Cue::playBell, Picture::imgCoins2, 2},
-    {Symbol::doubleBar, 16, Cue::playBell, Picture::imgCoins2, 3},
-    {Symbol::bell, 30, Cue::playBell, Picture::imgCoins2, 5},
-    {Symbol::bonus, 50, Cue::playBell, Picture::img50bill, 6},
-    {Symbol::cherries, 100, Cue::playPolice, Picture::img100Bill, 7},
-    {Symbol::tripleBar, 24, Cue::playBell, Picture::imgCoins2, 4},
-    {Symbol::wild, 4, Cue::playBell, Picture::imgCoins2, 0},
+    {Symbol::singleBar, 8, Cue::bell, Picture::imgCoins2, 2},
+    {Symbol::doubleBar, 16, Cue::bell, Picture::imgCoins2, 3},
+    {Symbol::bell, 30, Cue::bell, Picture::imgCoins2, 5},
+    {Symbol::bonus, 50, Cue::bell, Picture::img50bill, 6},
+    {Symbol::cherries, 100, Cue::police, Picture::img100Bill, 7},
+    {Symbol::tripleBar, 24, Cue::bell, Picture::imgCoins2, 4},
+    {Symbol::wild, 4, Cue::bell, Picture::imgCoins2, 0},
 }};
 
 // The multiplier of the row whose win lbAmount element shows, so the coin slot
@@ -55,7 +56,7 @@ constexpr std::int16_t amountMultiplier(int element)
 }
 
 // What the three reel windows show; empty where a window shows no symbol.
-using ReelLine = std::array<std::optional<std::int16_t>, reelCount>;
+using ReelLine = std::array<std::optional<Symbol>, reelCount>;
 
 // Every window shows the row's symbol or wild, and at least one shows the
 // row's symbol. For the wild row this means three wilds and nothing else, so a

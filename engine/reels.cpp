@@ -12,7 +12,7 @@ void SlotMachine::drawInto(std::int16_t& pick, int reel)
     // twice as often as each other symbol.
     pick = static_cast<std::int16_t>(std::floor(9.0F * random_.next()));
     if (pick == 0)
-        pick = Symbol::emblem;
+        pick = static_cast<std::int16_t>(Symbol::emblem);
     window_.setReelPicture(reel, pick);
 }
 

@@ -37,6 +37,12 @@ enum class Picture { imgMenu, imgCoins2, img50bill, img100Bill };
 enum class Button { cmdSpin, cmdQuit };
 enum class Timer { Timer1, Timer2, Timer3, tmrWait };
 
+// Timer1 to Timer3 step the reels; tmrWait is the pause after a win.
+constexpr int timerIntervalMs(Timer timer)
+{
+    return timer == Timer::tmrWait ? 1000 : 50;
+}
+
 // Control names as the window design gives them; also the Qt objectNames.
 std::string_view controlName(Label label);
 std::string_view controlName(Picture picture);

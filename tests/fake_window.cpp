@@ -6,54 +6,34 @@
 
 namespace spinzaro::testing {
 
-namespace {
-
-std::string onOff(bool on)
-{
-    return on ? "on" : "off";
-}
-
-}  // namespace
-
 FakeWindow::FakeWindow()
 {
-    // The start state of the window design.
-    const std::array<const char*, amountLabelCount> amounts = {"$4.00",  "",       "$8.00",  "$16.00",
-                                                               "$24.00", "$30.00", "$50.00", "$100.00"};
-    for (int element = 0; element < amountLabelCount; ++element)
-        captions_[lbAmount(element)] = amounts[static_cast<std::size_t>(element)];
+    // The start state of the window design: only the prizes are hidden.
     for (int label = 0; label <= static_cast<int>(Label::lbAmount_7); ++label)
-        labelVisible_[static_cast<Label>(label)] = true;
-    pictureVisible_ = {{Picture::imgMenu, true},
-                       {Picture::imgCoins2, false},
-                       {Picture::img50bill, false},
-                       {Picture::img100Bill, false}};
-    buttonEnabled_ = {{Button::cmdSpin, true}, {Button::cmdQuit, true}};
-    timers_ = {{Timer::Timer1, {50}}, {Timer::Timer2, {50}}, {Timer::Timer3, {50}}, {Timer::tmrWait, {1000}}};
+        on_[controlName(static_cast<Label>(label))] = true;
+    for (Picture picture : {Picture::imgMenu, Picture::imgCoins2, Picture::img50bill, Picture::img100Bill})
+        on_[controlName(picture)] = picture == Picture::imgMenu;
+    on_[controlName(Button::cmdSpin)] = on_[controlName(Button::cmdQuit)] = true;
+    for (Timer timer : {Timer::Timer1, Timer::Timer2, Timer::Timer3, Timer::tmrWait})
+        timers_[timer].intervalMs = timerIntervalMs(timer);
 }
 
 void FakeWindow::setCaption(Label label, std::string_view text)
 {
     captions_[label] = std::string(text);
-    record("caption " + std::string(controlName(label)) + " " + std::string(text));
+    log.push_back("caption " + std::string(controlName(label)) + " " + std::string(text));
 }
 
-void FakeWindow::setVisible(Label label, bool visible)
+void FakeWindow::show(std::string_view control, bool visible)
 {
-    labelVisible_[label] = visible;
-    record((visible ? "show " : "hide ") + std::string(controlName(label)));
-}
-
-void FakeWindow::setVisible(Picture picture, bool visible)
-{
-    pictureVisible_[picture] = visible;
-    record((visible ? "show " : "hide ") + std::string(controlName(picture)));
+    on_.at(control) = visible;
+    log.push_back((visible ? "show " : "hide ") + std::string(control));
 }
 
 void FakeWindow::setEnabled(Button button, bool enabled)
 {
-    buttonEnabled_[button] = enabled;
-    record("button " + std::string(controlName(button)) + " " + onOff(enabled));
+    on_.at(controlName(button)) = enabled;
+    log.push_back("button " + std::string(controlName(button)) + (enabled ? " on" : " off"));
 }
 
 void FakeWindow::setEnabled(Timer timer, bool enabled)
@@ -62,15 +42,15 @@ void FakeWindow::setEnabled(Timer timer, bool enabled)
     if (enabled && !state.enabled)
         state.nextDueMs = nowMs_ + state.intervalMs;  // a running timer keeps its schedule
     state.enabled = enabled;
-    record("timer " + std::string(controlName(timer)) + " " + onOff(enabled));
+    log.push_back("timer " + std::string(controlName(timer)) + (enabled ? " on" : " off"));
 }
 
 void FakeWindow::setReelPicture(int reel, int entry)
 {
-    if (entry < 1 || entry > 8)
+    if (entry < 1 || entry > symbolCount)
         throw std::out_of_range("image-list entry " + std::to_string(entry));
     reels_.at(static_cast<std::size_t>(reel)) = &pictures_[static_cast<std::size_t>(entry - 1)];
-    record("reel " + std::to_string(reel) + " " + std::to_string(entry));
+    log.push_back("reel " + std::to_string(reel) + " " + std::string(symbolName(static_cast<Symbol>(entry))));
 }
 
 bool FakeWindow::reelShows(int reel, int entry) const
@@ -78,62 +58,42 @@ bool FakeWindow::reelShows(int reel, int entry) const
     return reels_.at(static_cast<std::size_t>(reel)) == &pictures_.at(static_cast<std::size_t>(entry - 1));
 }
 
-void FakeWindow::openAbout()
-{
-    ++aboutOpened;
-    record("about");
-}
-
 void FakeWindow::endProgram()
 {
     ended = true;
     for (auto& [timer, state] : timers_)
         state.enabled = false;
-    record("end");
+    log.emplace_back("end");
 }
 
 void FakeWindow::playWave(const std::string& path)
 {
-    ++cueCount;
-    if (recording)
-        cues.push_back(path.substr(path.find_last_of('/') + 1));
-    record("cue " + path);
+    if (const auto cue = cueAt(folder, path))
+        cues.push_back(*cue);
+    log.push_back("cue " + path);
 }
 
-std::string FakeWindow::caption(Label label) const
+std::string FakeWindow::reels() const
 {
-    const auto found = captions_.find(label);
-    return found == captions_.end() ? std::string() : found->second;
+    std::string shown;
+    for (const int* picture : reels_) {
+        shown += shown.empty() ? "" : " ";
+        const bool entry = picture != nullptr && picture != &foreignPicture_;
+        shown += entry ? symbolName(static_cast<Symbol>(*picture)) : "-";
+    }
+    return shown;
 }
 
-bool FakeWindow::visible(Label label) const
+std::string FakeWindow::payArea() const
 {
-    return labelVisible_.at(label);
-}
-bool FakeWindow::visible(Picture picture) const
-{
-    return pictureVisible_.at(picture);
-}
-bool FakeWindow::enabled(Button button) const
-{
-    return buttonEnabled_.at(button);
-}
-bool FakeWindow::enabled(Timer timer) const
-{
-    return timers_.at(timer).enabled;
-}
-
-int FakeWindow::reelEntry(int reel) const
-{
-    const int* shown = reels_.at(static_cast<std::size_t>(reel));
-    if (shown == nullptr || shown == &foreignPicture_)
-        return 0;
-    return *shown;
-}
-
-void FakeWindow::showForeignPicture(int reel)
-{
-    reels_.at(static_cast<std::size_t>(reel)) = &foreignPicture_;
+    std::string shown;
+    for (Picture picture : {Picture::imgMenu, Picture::imgCoins2, Picture::img50bill, Picture::img100Bill})
+        if (visible(picture))
+            shown += std::string(shown.empty() ? "" : " ") + std::string(controlName(picture));
+    for (int element = 0; element < amountLabelCount; ++element)
+        if (visible(lbAmount(element)))
+            shown += std::string(shown.empty() ? "" : " ") + std::string(controlName(lbAmount(element)));
+    return shown;
 }
 
 void FakeWindow::shuffleSimultaneousTicks(unsigned seed)
@@ -142,28 +102,17 @@ void FakeWindow::shuffleSimultaneousTicks(unsigned seed)
     tieOrder_.seed(seed);
 }
 
-std::optional<long> FakeWindow::nextDue() const
-{
-    std::optional<long> earliest;
-    for (const auto& [timer, state] : timers_)
-        if (state.enabled && (!earliest || state.nextDueMs < *earliest))
-            earliest = state.nextDueMs;
-    return earliest;
-}
-
-bool FakeWindow::deliverNextTick()
+bool FakeWindow::deliverNextTick(long deadlineMs)
 {
     std::vector<Timer> due;
-    long earliest = 0;
+    long earliest = deadlineMs;
     for (const auto& [timer, state] : timers_) {
-        if (!state.enabled)
+        if (!state.enabled || state.nextDueMs > earliest)
             continue;
-        if (due.empty() || state.nextDueMs < earliest) {
-            due = {timer};
-            earliest = state.nextDueMs;
-        } else if (state.nextDueMs == earliest) {
-            due.push_back(timer);
-        }
+        if (state.nextDueMs < earliest)
+            due.clear();
+        due.push_back(timer);
+        earliest = state.nextDueMs;
     }
     if (due.empty())
         return false;
@@ -181,35 +130,15 @@ bool FakeWindow::deliverNextTick()
     return true;
 }
 
-void FakeWindow::runTimers(long limitMs)
-{
-    const long limit = nowMs_ + limitMs;
-    for (auto due = nextDue(); due && *due <= limit; due = nextDue())
-        deliverNextTick();
-}
-
-void FakeWindow::record(std::string line)
-{
-    if (recording)
-        log.push_back(std::move(line));
-}
-
 void FakeWindow::dispatch(Timer timer)
 {
-    record("tick " + std::string(controlName(timer)));
+    log.push_back("tick " + std::string(controlName(timer)));
     switch (timer) {
     case Timer::Timer1: machine_->Timer1_Timer(); break;
     case Timer::Timer2: machine_->Timer2_Timer(); break;
     case Timer::Timer3: machine_->Timer3_Timer(); break;
     case Timer::tmrWait: machine_->tmrWait_Timer(); break;
     }
-}
-
-std::vector<std::string> FakeWindow::takeLog()
-{
-    std::vector<std::string> taken;
-    taken.swap(log);
-    return taken;
 }
 
 float ScriptedRandom::next()
@@ -219,16 +148,18 @@ float ScriptedRandom::next()
     return draw;
 }
 
-void ScriptedRandom::script(std::vector<float> draws)
-{
-    draws_ = std::move(draws);
-    position_ = 0;
-}
-
-float drawFor(int symbol)
+float drawFor(Symbol symbol)
 {
     // The middle of the draw interval floor(9r) = symbol, with 8 from 0 too.
-    return (static_cast<float>(symbol % 8) + 0.5F) / 9.0F;
+    return (static_cast<float>(static_cast<int>(symbol) % 8) + 0.5F) / 9.0F;
+}
+
+std::optional<Cue> cueAt(std::string_view folder, const std::string& path)
+{
+    for (const CueFile& entry : cueFiles)
+        if (path == cuePath(folder, entry.file))
+            return entry.cue;
+    return std::nullopt;
 }
 
 }  // namespace spinzaro::testing

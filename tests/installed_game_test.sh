@@ -32,7 +32,11 @@ xvfb-run -a -s "-screen 0 800x600x24" bash -c '
     eval "$(xdotool getwindowgeometry --shell "$window")"
     menu=$(( HEIGHT - 459 ))
     xdotool mousemove --window "$window" 376 $(( menu + 260 )) click 1
-    sleep 0.5
+    # A loaded machine may take a while to play the cue: wait for its open.
+    for _ in $(seq 100); do
+        grep -q "CoinSlot\.wav" "$1/trace" 2>/dev/null && break
+        sleep 0.1
+    done
     finish
 ' _ "$stage" "$launcher"
 

@@ -9,21 +9,12 @@
 namespace spinzaro {
 namespace {
 
-TEST(MoneyFormat, RendersTheAmountsTheGameProduces)
+TEST(MoneyFormat, ShowsSignDollarsAndRoundedCentsWithNoDigitBeforeThePointUnderADollar)
 {
     EXPECT_EQ(formatMoney(Money()), "$.00");
     EXPECT_EQ(formatMoney(Money::dollars(1)), "$1.00");
-    EXPECT_EQ(formatMoney(Money::dollars(100)), "$100.00");
-    EXPECT_EQ(formatMoney(Money::dollars(500)), "$500.00");
     EXPECT_EQ(formatMoney(Money::dollars(10000)), "$10000.00");
-    EXPECT_EQ(formatMoney(Money::dollars(12345)), "$12345.00");
-    EXPECT_EQ(formatMoney(Money::dollars(-1)), "-$1.00");
-    EXPECT_EQ(formatMoney(Money::dollars(-3)), "-$3.00");
     EXPECT_EQ(formatMoney(Money::dollars(-10000)), "-$10000.00");
-}
-
-TEST(MoneyFormat, ShowsCentsAndTheExtremesWithoutGarbage)
-{
     EXPECT_EQ(formatMoney(Money::fromUnits(5'000)), "$.50");
     EXPECT_EQ(formatMoney(Money::fromUnits(-5'000)), "-$.50");
     EXPECT_EQ(formatMoney(Money::fromUnits(12'345'600)), "$1234.56");

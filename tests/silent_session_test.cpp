@@ -10,8 +10,6 @@
 namespace spinzaro {
 namespace {
 
-const char* const cueFiles[] = {"Spin.wav", "CoinSlot.wav", "slotbell2.wav", "Police2.wav", "CoinsWin.wav"};
-
 // A fixed session: stakes, a loss, a win with its pause, a top win. Returns
 // what the tallies showed after each evaluation and each pause.
 std::vector<std::string> playSession(const std::string& cueFolder)
@@ -23,12 +21,12 @@ std::vector<std::string> playSession(const std::string& cueFolder)
                         game.caption("lbAhead"))
                            .toStdString());
     };
-    for (int symbol : {Symbol::emblem, Symbol::bell, Symbol::cherries, Symbol::emblem}) {
+    for (Symbol symbol : {Symbol::emblem, Symbol::bell, Symbol::cherries, Symbol::emblem}) {
         game.click("lbCoinSlot");
         game.spinOnto(symbol);
-        EXPECT_TRUE(waitFor([&] { return game.evaluated(); }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return game.evaluated(); }));
         note();
-        EXPECT_TRUE(waitFor([&] { return game.control("cmdSpin")->isEnabled(); }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return game.control("cmdSpin")->isEnabled(); }));
         note();
     }
     EXPECT_EQ(game.window.cues.size(), 4U * 2 + 2 * 2);
@@ -46,10 +44,10 @@ TEST(SilentSession, MissingEmptyOrGarbageWaveFilesChangeNothing)
     ASSERT_EQ(withSound.back(), "$5.00 $14.00 $490.00 $476.00");
 
     QTemporaryDir missing, empty, garbage;
-    for (const char* name : cueFiles) {
-        QFile emptyFile(QDir(empty.path()).filePath(QString::fromLatin1(name)));
+    for (const CueFile& cue : cueFiles) {
+        QFile emptyFile(QFile::decodeName(cuePath(folderOf(empty), cue.file).c_str()));
         ASSERT_TRUE(emptyFile.open(QIODevice::WriteOnly));
-        QFile garbageFile(QDir(garbage.path()).filePath(QString::fromLatin1(name)));
+        QFile garbageFile(QFile::decodeName(cuePath(folderOf(garbage), cue.file).c_str()));
         ASSERT_TRUE(garbageFile.open(QIODevice::WriteOnly));
         static const char garbageBytes[] = "RIFF\xff\xff\xff\x7fWAVEfmt garbage that is no wave at all";
         garbageFile.write(garbageBytes, sizeof garbageBytes - 1);

@@ -1,6 +1,7 @@
 // The wave reader on the shipped cues and on hostile paths, and the cue player
 // against a private sound server that is stalled, killed and started late.
 #include "cue_player.h"
+#include "cues.h"
 #include "sound_server.h"
 #include "wave_file.h"
 
@@ -25,11 +26,6 @@ using testing::sleepMs;
 using testing::SoundServer;
 using testing::writeTone;
 
-std::string besideTheTests(const char* name)
-{
-    return (fs::canonical("/proc/self/exe").parent_path() / name).string();
-}
-
 struct TempFolder {
     TempFolder()
     {
@@ -43,9 +39,10 @@ struct TempFolder {
 
 TEST(ReadWaveTest, TheShippedCuesAreShortMonoSixteenBitSound)
 {
-    for (const char* name : {"Spin.wav", "CoinSlot.wav", "slotbell2.wav", "Police2.wav", "CoinsWin.wav"}) {
-        SCOPED_TRACE(name);
-        const auto wave = readWave(besideTheTests(name));
+    for (const CueFile& cue : cueFiles) {
+        const std::string path = cuePath(fs::canonical("/proc/self/exe").parent_path().string(), cue.file);
+        SCOPED_TRACE(path);
+        const auto wave = readWave(path);
         ASSERT_TRUE(wave.has_value());
         EXPECT_EQ(wave->sampleRate, 44100);
         EXPECT_EQ(wave->channels, 1);

@@ -1,109 +1,103 @@
 // Whole rounds through the handlers: the press, the pause, quitting, About.
 #include "game_fixture.h"
 
-#include <gmock/gmock.h>
-
 namespace spinzaro::testing {
 namespace {
 
-using ::testing::ElementsAre;
-
+using enum Symbol;
 using SpinRoundTest = GameTest;
 
-TEST_F(SpinRoundTest, APressPlaysTheCueTakesTheStakeRestoresThePayTableAndStartsTheReels)
+TEST_F(SpinRoundTest, APressPlaysTheCueTakesTheStakeRestoresThePayTableAndALossLeavesBothButtonsFree)
 {
+    scriptLanding(emblem, emblem, emblem);
     machine.cmdSpin_Click();
-    EXPECT_THAT(window.log, ElementsAre("cue /game/Spin.wav", "caption lbBet $1.00", "show imgMenu", "show lbAmount_0",
-                                        "show lbAmount_1", "show lbAmount_2", "show lbAmount_3", "show lbAmount_4",
-                                        "show lbAmount_5", "show lbAmount_6", "show lbAmount_7", "hide img50bill",
-                                        "hide img100Bill", "hide imgCoins2", "timer Timer1 on"));
+    EXPECT_THAT(window.takeLog(),
+                ElementsAre("cue /game/Spin.wav", "caption lbBet $1.00", "show imgMenu", "show lbAmount_0",
+                            "show lbAmount_1", "show lbAmount_2", "show lbAmount_3", "show lbAmount_4",
+                            "show lbAmount_5", "show lbAmount_6", "show lbAmount_7", "hide img50bill",
+                            "hide img100Bill", "hide imgCoins2", "timer Timer1 on"));
     EXPECT_TRUE(machine.reelsTurning());
+    window.runTimers();
+    EXPECT_FALSE(machine.reelsTurning());
+    EXPECT_TRUE(window.enabled(Button::cmdSpin) && window.enabled(Button::cmdQuit));
+    EXPECT_THAT(window.cues, ElementsAre(Cue::spin));
+    spinTo(emblem, emblem, emblem);
+    EXPECT_EQ(window.caption(Label::lbBet), "$2.00");
+    EXPECT_EQ(window.caption(Label::lbAhead), "-$2.00");
 }
 
 TEST_F(SpinRoundTest, AWinPausesBothButtonsForOneSecondThenGivesThemBackWithTheCoinsCueLast)
 {
-    spinTo(Symbol::bonus, Symbol::wild, Symbol::bonus);
+    spinTo(bonus, wild, bonus);
     EXPECT_EQ(window.now(), 150);
     EXPECT_FALSE(window.enabled(Button::cmdSpin));
     EXPECT_FALSE(window.enabled(Button::cmdQuit));
-    EXPECT_TRUE(window.visible(Picture::img50bill));
     window.log.clear();
-
     ASSERT_TRUE(window.deliverNextTick());
     EXPECT_EQ(window.now(), 1150);
     EXPECT_THAT(window.log, ElementsAre("tick tmrWait", "button cmdSpin on", "button cmdQuit on", "timer tmrWait off",
                                         "cue /game/CoinsWin.wav"));
     EXPECT_FALSE(window.deliverNextTick());
-    EXPECT_THAT(window.cues, ElementsAre("Spin.wav", "slotbell2.wav", "CoinsWin.wav"));
+    EXPECT_THAT(window.cues, ElementsAre(Cue::spin, Cue::bell, Cue::coinsWin));
 
     // The prize stays up until the next press, which puts the pay table back.
-    EXPECT_TRUE(window.visible(Picture::img50bill));
-    spinTo(Symbol::emblem, Symbol::bell, Symbol::bell);
-    EXPECT_FALSE(window.visible(Picture::img50bill));
-    EXPECT_TRUE(window.visible(Picture::imgMenu));
-    for (int element = 0; element < amountLabelCount; ++element)
-        EXPECT_TRUE(window.visible(lbAmount(element)));
+    EXPECT_EQ(window.payArea(), "img50bill lbAmount_6");
+    spinTo(emblem, bell, bell);
+    EXPECT_EQ(window.payArea(), payTableShown);
     EXPECT_EQ(window.caption(Label::lbAhead), "$48.00");
 }
 
-TEST_F(SpinRoundTest, ALossDisablesNothingAndTheNextPressMayFollowAtOnce)
+TEST_F(SpinRoundTest, WhileTheReelsTurnSpinAndTheCoinSlotDoNothingSoTheWinIsPaidOnceAtTheStakeTaken)
 {
-    spinTo(Symbol::emblem, Symbol::emblem, Symbol::emblem);
-    EXPECT_TRUE(window.enabled(Button::cmdSpin));
-    EXPECT_TRUE(window.enabled(Button::cmdQuit));
-    EXPECT_FALSE(window.deliverNextTick());
-    EXPECT_THAT(window.cues, ElementsAre("Spin.wav"));
-    spinTo(Symbol::emblem, Symbol::emblem, Symbol::emblem);
-    EXPECT_EQ(window.caption(Label::lbBet), "$2.00");
-    EXPECT_EQ(window.caption(Label::lbAhead), "-$2.00");
-}
-
-TEST_F(SpinRoundTest, APressWhileTheReelsTurnDoesNothingAndTheRoundEndsWithOneEvaluation)
-{
-    scriptLanding(Symbol::bell, Symbol::bell, Symbol::bell);
+    scriptLanding(cherries, cherries, cherries);
     machine.cmdSpin_Click();
     for (int tick = 0; tick < 3; ++tick) {
         window.log.clear();
         machine.cmdSpin_Click();
-        EXPECT_TRUE(window.log.empty()) << "press before tick " << tick;
+        clickCoinSlot(1);
+        EXPECT_TRUE(window.log.empty()) << "before tick " << tick;
         window.deliverNextTick();
     }
     EXPECT_FALSE(machine.reelsTurning());
     EXPECT_EQ(window.caption(Label::lbBet), "$1.00");
-    EXPECT_EQ(window.caption(Label::lbWin), "$30.00");
-    EXPECT_EQ(window.caption(Label::lbAhead), "$29.00");
-    EXPECT_THAT(window.cues, ElementsAre("Spin.wav", "slotbell2.wav"));
+    EXPECT_EQ(window.caption(Label::lbAhead), "$99.00");
+    EXPECT_THAT(window.cues, ElementsAre(Cue::spin, Cue::police));
+    // Once the evaluation has run, the slot takes coins again.
+    machine.lbCoinSlot_Click();
+    EXPECT_EQ(window.caption(Label::lbSpinBet), "$2.00");
 }
 
-TEST_F(SpinRoundTest, QuitAndClosingEndTheProgramAtAnyTimeWithoutCancelling)
+TEST_F(SpinRoundTest, AboutOpensEvenWhileTheReelsTurnAndQuitAndClosingBothEndTheProgram)
 {
     machine.cmdSpin_Click();
     window.deliverNextTick();
+    window.log.clear();
+    machine.frmAboutSlot_Click();
+    EXPECT_THAT(window.takeLog(), ElementsAre("about"));
+    EXPECT_TRUE(machine.reelsTurning());
     machine.cmdQuit_Click();
     EXPECT_TRUE(window.ended);
-    EXPECT_EQ(window.caption(Label::lbAhead), "");
-    EXPECT_FALSE(window.deliverNextTick());
 
-    FakeWindow pausedWindow;
-    SlotMachine pausedMachine(pausedWindow, random);
-    pausedWindow.connect(pausedMachine);
-    pausedMachine.Form_Load();
-    scriptLanding(Symbol::wild, Symbol::wild, Symbol::wild);
-    pausedMachine.cmdSpin_Click();
-    pausedWindow.runTimers(150);
-    ASSERT_FALSE(pausedWindow.enabled(Button::cmdQuit));
+    window.ended = false;
     bool cancel = false;
-    pausedMachine.Form_Unload(cancel);
+    machine.Form_Unload(cancel);
     EXPECT_FALSE(cancel);
-    EXPECT_TRUE(pausedWindow.ended);
+    EXPECT_TRUE(window.ended);
 }
 
-TEST(CuePath, AppendsTheFileToTheFolderAsItStands)
+// The other tests hear the cues beside "/game"; here the folder ends in a
+// separator or is relative, and the file is still appended to it as it stands.
+TEST_F(SpinRoundTest, CuesArePlayedFromTheFolderAsItStands)
 {
-    EXPECT_EQ(cuePath("/opt/spinzaro/bin", "\\Spin.wav"), "/opt/spinzaro/bin/Spin.wav");
-    EXPECT_EQ(cuePath("/", "\\CoinSlot.wav"), "//CoinSlot.wav");
-    EXPECT_EQ(cuePath("relative dir", "\\Police2.wav"), "relative dir/Police2.wav");
-    EXPECT_EQ(cuePath("", "\\slotbell2.wav"), "/slotbell2.wav");
+    window.folder = "/";
+    spinTo(bell, bell, bell);
+    window.folder = "relative dir";
+    endPause();
+    std::vector<std::string> paths;
+    for (const std::string& line : window.log)
+        if (line.starts_with("cue "))
+            paths.push_back(line.substr(4));
+    EXPECT_THAT(paths, ElementsAre("//Spin.wav", "//slotbell2.wav", "relative dir/CoinsWin.wav"));
 }
 
 }  // namespace

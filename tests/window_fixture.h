@@ -4,13 +4,11 @@
 #include "fake_window.h"
 #include "form1.h"
 
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,14 +23,15 @@ public:
     explicit RecordingForm1(ScriptedRandom*& random) : Form1(makeRandom(random)) {}
     void playWave(const std::string& path) override
     {
-        cues.push_back(path.substr(path.find_last_of('/') + 1));
+        if (const auto cue = testing::cueAt(applicationFolder(), path))
+            cues.push_back(*cue);
         Form1::playWave(path);
     }
     std::string applicationFolder() const override
     {
         return cueFolder.empty() ? Form1::applicationFolder() : cueFolder;
     }
-    std::vector<std::string> cues;
+    std::vector<Cue> cues;
     std::string cueFolder;  // where the cues are looked for, if not beside the executable
 
 private:
@@ -43,18 +42,6 @@ private:
         return owned;
     }
 };
-
-inline bool waitFor(const std::function<bool()>& condition, int timeoutMs = 3000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(2);
-    }
-    return true;
-}
 
 // The real window, shown, with scripted reels, and a player's hands on it.
 struct PlayedWindow {
@@ -77,7 +64,7 @@ struct PlayedWindow {
     void click(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton); }
 
     // Every reel draw lands on the symbol, whatever order the ticks come in.
-    void spinOnto(int symbol)
+    void spinOnto(Symbol symbol)
     {
         random->script({testing::drawFor(symbol)});
         click("cmdSpin");

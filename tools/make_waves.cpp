@@ -6,6 +6,9 @@
 // game ships no third-party audio and rerunning gives byte-identical files.
 // Output: 16-bit PCM, mono, 44.1 kHz WAV, each cue normalized to about -3 dBFS.
 
+#include "../engine/cues.h"
+#include "wave_toolkit.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -19,120 +22,7 @@
 
 namespace {
 
-constexpr int kRate = 44100;
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
-
-using Buffer = std::vector<float>;
-
-// ---------------------------------------------------------------- toolkit ---
-
-Buffer silence(double seconds)
-{
-    return Buffer(static_cast<size_t>(seconds * kRate), 0.0f);
-}
-
-double timeOf(size_t i)
-{
-    return static_cast<double>(i) / kRate;
-}
-
-// Small xorshift generator: own implementation so the noise is identical
-// whatever standard library builds the tool.
-class Noise {
-public:
-    explicit Noise(uint32_t seed) : state_(seed ? seed : 1u) {}
-    double uniform()  // [0, 1)
-    {
-        state_ ^= state_ << 13;
-        state_ ^= state_ >> 17;
-        state_ ^= state_ << 5;
-        return (state_ >> 8) * (1.0 / 16777216.0);
-    }
-    double white() { return 2.0 * uniform() - 1.0; }  // [-1, 1)
-    double range(double lo, double hi) { return lo + (hi - lo) * uniform(); }
-
-private:
-    uint32_t state_;
-};
-
-double sine(double freq, double t)
-{
-    return std::sin(kTwoPi * freq * t);
-}
-
-// Exponential decay with time constant tau (seconds); zero before t = 0.
-double expDecay(double t, double tau)
-{
-    return t < 0.0 ? 0.0 : std::exp(-t / tau);
-}
-
-// Linear attack / decay / sustain / release envelope over a note of given length.
-double adsr(double t, double length, double a, double d, double s, double r)
-{
-    if (t < 0.0 || t > length)
-        return 0.0;
-    double level = t < a ? t / a : t < a + d ? 1.0 - (1.0 - s) * (t - a) / d : s;
-    double untilEnd = length - t;
-    if (untilEnd < r)
-        level *= untilEnd / r;
-    return level;
-}
-
-// One-pole low-pass: y += k * (x - y), with k set from the cutoff frequency.
-class LowPass {
-public:
-    explicit LowPass(double cutoff) : k_(1.0 - std::exp(-kTwoPi * cutoff / kRate)) {}
-    double operator()(double x) { return y_ += k_ * (x - y_); }
-
-private:
-    double k_;
-    double y_ = 0.0;
-};
-
-// Adds src into dst starting at offset seconds, scaled by gain (clipped to dst).
-void mixInto(Buffer& dst, const Buffer& src, double offset, double gain)
-{
-    auto start = static_cast<size_t>(offset * kRate);
-    for (size_t i = 0; i < src.size() && start + i < dst.size(); ++i)
-        dst[start + i] += static_cast<float>(gain * src[i]);
-}
-
-// A struck metal object: a few inharmonic partials, higher ones dying faster.
-// The buffer lasts until the lowest partial is about -70 dB, with a short fade.
-Buffer metalHit(double base, const std::vector<double>& ratios, double tau)
-{
-    const double seconds = 8.0 * tau;
-    Buffer out = silence(seconds);
-    for (size_t p = 0; p < ratios.size(); ++p) {
-        double amp = 1.0 / (1.0 + 0.6 * static_cast<double>(p));
-        double partTau = tau / (1.0 + 0.5 * static_cast<double>(p));
-        for (size_t i = 0; i < out.size(); ++i) {
-            double t = timeOf(i);
-            double env = expDecay(t, partTau) * adsr(t, seconds, 0.0002, 0.0, 1.0, 0.01);
-            out[i] += static_cast<float>(amp * env * sine(base * ratios[p], t));
-        }
-    }
-    return out;
-}
-
-// Short fades against clicks, then scale the peak to about -3 dBFS.
-void finish(Buffer& b)
-{
-    const size_t fadeIn = kRate * 3 / 1000, fadeOut = kRate * 8 / 1000;
-    for (size_t i = 0; i < fadeIn && i < b.size(); ++i)
-        b[i] *= static_cast<float>(i) / fadeIn;
-    for (size_t i = 0; i < fadeOut && i < b.size(); ++i)
-        b[b.size() - 1 - i] *= static_cast<float>(i) / fadeOut;
-
-    float peak = 0.0f;
-    for (float s : b)
-        peak = std::max(peak, std::abs(s));
-    if (peak <= 0.0f)
-        return;
-    const float gain = static_cast<float>(std::pow(10.0, -3.0 / 20.0)) / peak;
-    for (float& s : b)
-        s *= gain;
-}
+using namespace wave_toolkit;
 
 // ------------------------------------------------------------------- cues ---
 
@@ -319,23 +209,26 @@ int main(int argc, char** argv)
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
 
-    struct Cue {
-        const char* name;
+    // The file names come from the game's own cue table, so each wave lands
+    // under the name the game plays it by.
+    struct Synthesis {
+        spinzaro::Cue cue;
         Buffer (*make)();
     };
-    const Cue cues[] = {{"Spin.wav", spin},
-                        {"CoinSlot.wav", coinSlot},
-                        {"slotbell2.wav", slotBell},
-                        {"Police2.wav", police},
-                        {"CoinsWin.wav", coinsWin}};
-    for (const Cue& cue : cues) {
-        Buffer b = cue.make();
+    const Synthesis syntheses[] = {{spinzaro::Cue::spin, spin},
+                                   {spinzaro::Cue::coinSlot, coinSlot},
+                                   {spinzaro::Cue::bell, slotBell},
+                                   {spinzaro::Cue::police, police},
+                                   {spinzaro::Cue::coinsWin, coinsWin}};
+    for (const Synthesis& synthesis : syntheses) {
+        const std::filesystem::path file = spinzaro::cuePath(dir.string(), spinzaro::cueFile(synthesis.cue));
+        Buffer b = synthesis.make();
         finish(b);
-        if (!writeWav(dir / cue.name, b)) {
-            std::cerr << "could not write " << (dir / cue.name).string() << "\n";
+        if (!writeWav(file, b)) {
+            std::cerr << "could not write " << file.string() << "\n";
             return 1;
         }
-        std::cout << cue.name << ": " << b.size() << " samples\n";
+        std::cout << file.filename().string() << ": " << b.size() << " samples\n";
     }
     return 0;
 }

@@ -33,6 +33,86 @@ QString textStyle(const QColor& text, const QString& rest = {})
     return QStringLiteral("color: %1; background: transparent; %2").arg(text.name(), rest);
 }
 
+// A caption or an amount sized to its text, or a fixed black display box.
+QLabel* makeText(const ControlDesign& design, QWidget* parent)
+{
+    const QRect box = toPixels(design.left, design.top, design.width, design.height);
+    const QFont amountFont = designFont(96, QFont::Bold);
+    if (design.kind == ControlKind::displayBox) {
+        auto* label = new QLabel(parent);
+        label->setFont(amountFont);
+        label->setStyleSheet(
+            QStringLiteral("color: %1; background: black; border: 1px solid %1;").arg(amountColour.name()));
+        label->setAlignment(Qt::AlignCenter);
+        label->setGeometry(box);
+        return label;
+    }
+    auto* label = new QLabel(QString::fromLatin1(design.caption), parent);
+    const bool heading = design.kind == ControlKind::heading;
+    label->setFont(heading ? designFont(90, QFont::Bold) : amountFont);
+    label->setStyleSheet(textStyle(heading ? headingColour : amountColour));
+    label->setAlignment(heading ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    label->move(box.topLeft());
+    label->adjustSize();
+    return label;
+}
+
+QPushButton* makeButton(const ControlDesign& design, QWidget* parent)
+{
+    auto* button = new QPushButton(parent);
+    button->setGeometry(toPixels(design.left, design.top, design.width, design.height));
+    if (design.kind == ControlKind::spinButton) {
+        button->setIcon(QIcon(pictures::spinFace));
+        button->setIconSize(QSize(105, 50));
+        button->setCursor(pictures::spinPointer());
+        button->setAccessibleName(QStringLiteral("Spin"));
+        return button;
+    }
+    button->setText(QString::fromLatin1(design.caption));
+    button->setFont(designFont(96, QFont::Bold));
+    button->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: black; border: 2px outset #e070e0; }"
+                                         "QPushButton:pressed { border-style: inset; }"
+                                         "QPushButton:disabled { color: #804080; }"
+                                         "QPushButton:focus { outline: 1px dotted black; }")
+                              .arg(quitFaceColour.name()));
+    button->setAccessibleName(QStringLiteral("Quit"));
+    return button;
+}
+
+// One control of the window design, at its place on the parent.
+QWidget* makeControl(const ControlDesign& design, QWidget* parent)
+{
+    QRect box = toPixels(design.left, design.top, design.width, design.height);
+    QWidget* widget = nullptr;
+    switch (design.kind) {
+    case ControlKind::heading:
+    case ControlKind::amount:
+    case ControlKind::displayBox: return makeText(design, parent);
+    case ControlKind::spinButton:
+    case ControlKind::quitButton: return makeButton(design, parent);
+    case ControlKind::coinSlot:
+        widget = new ClickableLabel(parent);
+        widget->setStyleSheet(QStringLiteral("background: %1; border: 1px solid black;").arg(coinSlotColour.name()));
+        widget->setCursor(pictures::coinSlotPointer());
+        widget->setAccessibleName(QStringLiteral("Coin Slot"));
+        break;
+    case ControlKind::line:
+        widget = new ShapeWidget(parent, QColor(design.colour), 1, false, true);
+        box.setHeight(1);
+        break;
+    case ControlKind::outline:
+    case ControlKind::filledFrame:
+        widget = new ShapeWidget(parent, QColor(design.colour), design.lineWidth,
+                                 design.kind == ControlKind::filledFrame, false);
+        break;
+    case ControlKind::reelWindow: widget = new ReelWindow(parent); break;
+    case ControlKind::picture:
+    case ControlKind::prize: widget = new ImageBox(parent); break;
+    }
+    widget->setGeometry(box);
+    return widget;
+}
+
 }  // namespace
 
 Form1::Form1(std::unique_ptr<RandomSource> random)
@@ -66,96 +146,12 @@ Form1::~Form1() = default;
 
 void Form1::buildControls()
 {
-    const QFont headingFont = designFont(90, QFont::Bold);
-    const QFont amountFont = designFont(96, QFont::Bold);
     int reel = 0;
     for (const ControlDesign& design : mainWindowDesign()) {
-        const QString name = QString::fromLatin1(design.name);
-        const QRect box = toPixels(design.left, design.top, design.width, design.height);
-        QWidget* widget = nullptr;
-        switch (design.kind) {
-        case ControlKind::heading:
-        case ControlKind::amount: {
-            auto* label = new QLabel(QString::fromLatin1(design.caption), canvas_);
-            const bool heading = design.kind == ControlKind::heading;
-            label->setFont(heading ? headingFont : amountFont);
-            label->setStyleSheet(textStyle(heading ? headingColour : amountColour));
-            label->setAlignment(heading ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
-            label->move(box.topLeft());
-            label->adjustSize();
-            widget = label;
-            break;
-        }
-        case ControlKind::displayBox: {
-            auto* label = new QLabel(canvas_);
-            label->setFont(amountFont);
-            label->setStyleSheet(
-                QStringLiteral("color: %1; background: black; border: 1px solid %1;").arg(amountColour.name()));
-            label->setAlignment(Qt::AlignCenter);
-            label->setGeometry(box);
-            widget = label;
-            break;
-        }
-        case ControlKind::coinSlot: {
-            auto* slot = new ClickableLabel(canvas_);
-            slot->setStyleSheet(QStringLiteral("background: %1; border: 1px solid black;").arg(coinSlotColour.name()));
-            slot->setGeometry(box);
-            slot->setCursor(pictures::coinSlotPointer());
-            slot->setAccessibleName(QStringLiteral("Coin Slot"));
-            connect(slot, &ClickableLabel::clicked, this, [this] { machine_.lbCoinSlot_Click(); });
-            widget = slot;
-            break;
-        }
-        case ControlKind::line:
-            widget = new ShapeWidget(canvas_, QColor(design.colour), 1, false, true);
-            widget->setGeometry(box.x(), box.y(), box.width(), 1);
-            break;
-        case ControlKind::outline:
-        case ControlKind::filledFrame:
-            widget = new ShapeWidget(canvas_, QColor(design.colour), design.lineWidth,
-                                     design.kind == ControlKind::filledFrame, false);
-            widget->setGeometry(box);
-            break;
-        case ControlKind::reelWindow: {
-            auto* window = new ReelWindow(canvas_);
-            window->setGeometry(box);
-            reels_[static_cast<std::size_t>(reel++)] = window;
-            widget = window;
-            break;
-        }
-        case ControlKind::picture:
-        case ControlKind::prize: {
-            auto* image = new ImageBox(canvas_);
-            image->setGeometry(box);
-            widget = image;
-            break;
-        }
-        case ControlKind::spinButton: {
-            auto* button = new QPushButton(canvas_);
-            button->setIcon(QIcon(pictures::spinFace));
-            button->setIconSize(QSize(105, 50));
-            button->setGeometry(box);
-            button->setCursor(pictures::spinPointer());
-            button->setAccessibleName(QStringLiteral("Spin"));
-            widget = button;
-            break;
-        }
-        case ControlKind::quitButton: {
-            auto* button = new QPushButton(QString::fromLatin1(design.caption), canvas_);
-            button->setFont(amountFont);
-            button->setStyleSheet(
-                QStringLiteral("QPushButton { background: %1; color: black; border: 2px outset #e070e0; }"
-                               "QPushButton:pressed { border-style: inset; }"
-                               "QPushButton:disabled { color: #804080; }"
-                               "QPushButton:focus { outline: 1px dotted black; }")
-                    .arg(quitFaceColour.name()));
-            button->setGeometry(box);
-            button->setAccessibleName(QStringLiteral("Quit"));
-            widget = button;
-            break;
-        }
-        }
-        widget->setObjectName(name);
+        QWidget* widget = makeControl(design, canvas_);
+        widget->setObjectName(QString::fromLatin1(design.name));
+        if (design.kind == ControlKind::reelWindow)
+            reels_[static_cast<std::size_t>(reel++)] = static_cast<ReelWindow*>(widget);
     }
 
     const auto find = [this](const char* name) { return canvas_->findChild<QWidget*>(QString::fromLatin1(name)); };
@@ -180,7 +176,7 @@ void Form1::buildControls()
     buttons_[Button::cmdQuit] = static_cast<QPushButton*>(find("cmdQuit"));
 
     for (Timer timer : {Timer::Timer1, Timer::Timer2, Timer::Timer3, Timer::tmrWait}) {
-        auto* windowTimer = new WindowTimer(this, timer == Timer::tmrWait ? 1000 : 50);
+        auto* windowTimer = new WindowTimer(this, timerIntervalMs(timer));
         windowTimer->setObjectName(QString::fromLatin1(controlName(timer).data()));
         timers_[timer] = windowTimer;
     }
@@ -191,6 +187,8 @@ void Form1::buildControls()
 
 void Form1::connectEvents()
 {
+    connect(canvas_->findChild<ClickableLabel*>(QStringLiteral("lbCoinSlot")), &ClickableLabel::clicked, this,
+            [this] { machine_.lbCoinSlot_Click(); });
     connect(buttons_[Button::cmdSpin], &QPushButton::clicked, this, [this] { machine_.cmdSpin_Click(); });
     connect(buttons_[Button::cmdQuit], &QPushButton::clicked, this, [this] { machine_.cmdQuit_Click(); });
     connect(timers_[Timer::Timer1], &QTimer::timeout, this, [this] { machine_.Timer1_Timer(); });

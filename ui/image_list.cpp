@@ -1,8 +1,6 @@
 // Loading the pictures embedded as resources.
 #include "image_list.h"
 
-#include <QStringList>
-
 #include <stdexcept>
 
 namespace spinzaro {
@@ -24,9 +22,10 @@ namespace pictures {
 
 QString symbolPath(int entry)
 {
-    static const QStringList names = {"singleBar", "wild",     "doubleBar", "bell",
-                                      "bonus",     "cherries", "tripleBar", "emblem"};
-    return QStringLiteral(":/pictures/symbol_%1_%2.png").arg(entry).arg(names.at(entry - 1));
+    const std::string_view name = symbolName(static_cast<Symbol>(entry));
+    return QStringLiteral(":/pictures/symbol_%1_%2.png")
+        .arg(entry)
+        .arg(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
 }
 
 QCursor spinPointer()

@@ -1,6 +1,8 @@
 // The eight symbol pictures, and the other pictures of the window.
 #pragma once
 
+#include "pay_table.h"
+
 #include <QCursor>
 #include <QPixmap>
 #include <QString>
@@ -14,7 +16,7 @@ namespace spinzaro {
 class ImageList {
 public:
     ImageList();
-    static constexpr int count = 8;
+    static constexpr int count = symbolCount;
     const QPixmap& picture(int entry) const;
 
 private:
