@@ -54,7 +54,7 @@ TEST_F(Form1Test, IsLaidOutAsDesignedAndOpensWithTheFocusOnQuit)
     for (const char* prize : {"imgCoins2", "img50bill", "img100Bill"})
         EXPECT_FALSE(control(prize)->isVisible()) << prize;
     for (int reel = 0; reel < reelCount; ++reel)
-        EXPECT_FALSE(window.reelShows(reel, 1) || window.reelShows(reel, 8));
+        EXPECT_FALSE(controls->reelShows(reel, 1) || controls->reelShows(reel, 8));
 
     auto* spin = control<QPushButton>("cmdSpin");
     EXPECT_TRUE(spin->text().isEmpty());
@@ -117,7 +117,7 @@ TEST_F(Form1Test, TheCoinSlotCyclesTheStakeAndAmountLabelsWidenToTheirText)
     click("Label1");
     click("imgMenu");
     EXPECT_EQ(caption("lbSpinBet"), "$1.00");
-    EXPECT_EQ(window.cues.size(), 5U);
+    EXPECT_EQ(controls->cues.size(), 5U);
 }
 
 TEST_F(Form1Test, AWinningRoundPaysShowsItsPrizeAndPausesForOneSecond)
@@ -138,7 +138,7 @@ TEST_F(Form1Test, AWinningRoundPaysShowsItsPrizeAndPausesForOneSecond)
     for (int element = 0; element < amountLabelCount; ++element)
         EXPECT_EQ(control(("lbAmount_" + std::to_string(element)).c_str())->isVisible(), element == 7);
     EXPECT_EQ(caption("lbAmount_7"), "$200.00");
-    EXPECT_TRUE(window.reelShows(0, Symbol::cherries) && window.reelShows(2, Symbol::cherries));
+    EXPECT_TRUE(controls->reelShows(0, Symbol::cherries) && controls->reelShows(2, Symbol::cherries));
     EXPECT_FALSE(control("cmdSpin")->isEnabled());
     EXPECT_FALSE(control("cmdQuit")->isEnabled());
     // A disabled Spin button takes no click.
@@ -149,7 +149,7 @@ TEST_F(Form1Test, AWinningRoundPaysShowsItsPrizeAndPausesForOneSecond)
     ASSERT_TRUE(waitFor([&] { return control("cmdSpin")->isEnabled(); }));
     EXPECT_GE(clock.elapsed(), 900);
     EXPECT_TRUE(control("cmdQuit")->isEnabled());
-    EXPECT_THAT(window.cues, ::testing::ElementsAre("CoinSlot.wav", "Spin.wav", "Police2.wav", "CoinsWin.wav"));
+    EXPECT_THAT(controls->cues, ::testing::ElementsAre("CoinSlot.wav", "Spin.wav", "Police2.wav", "CoinsWin.wav"));
 
     spinOnto(Symbol::emblem);
     ASSERT_TRUE(waitFor([&] { return evaluated(); }));
@@ -171,19 +171,19 @@ TEST_F(Form1Test, WhileTheReelsTurnTheStakeIsLocked)
     EXPECT_EQ(caption("lbBet"), "$1.00");
     EXPECT_EQ(caption("lbSpinBet"), "$1.00");
     EXPECT_EQ(caption("lbWin"), "$30.00");
-    EXPECT_THAT(window.cues, ::testing::ElementsAre("Spin.wav", "slotbell2.wav"));
+    EXPECT_THAT(controls->cues, ::testing::ElementsAre("Spin.wav", "slotbell2.wav"));
 }
 
 TEST_F(Form1Test, EnablingARunningTimerKeepsItsSchedule)
 {
     auto* timer1 = control<QTimer>("Timer1");
-    static_cast<WindowOperations&>(window).setEnabled(Timer::Timer1, true);
+    controls->setEnabled(Timer::Timer1, true);
     QTest::qWait(30);
     const int remaining = timer1->remainingTime();
-    static_cast<WindowOperations&>(window).setEnabled(Timer::Timer1, true);
+    controls->setEnabled(Timer::Timer1, true);
     EXPECT_LE(timer1->remainingTime(), remaining);
     EXPECT_LT(timer1->remainingTime(), 40);
-    static_cast<WindowOperations&>(window).setEnabled(Timer::Timer1, false);
+    controls->setEnabled(Timer::Timer1, false);
     EXPECT_FALSE(timer1->isActive());
 }
 
@@ -249,7 +249,7 @@ TEST_F(Form1Test, ThePauseEndsBehindAnOpenAboutWindow)
     });
     QTest::keyClick(&window, Qt::Key_A, Qt::AltModifier);
     EXPECT_TRUE(buttonsBack);
-    EXPECT_EQ(window.cues.back(), "CoinsWin.wav");
+    EXPECT_EQ(controls->cues.back(), "CoinsWin.wav");
 }
 
 TEST(VersionLine, ShowsMajorAndMinorOnly)

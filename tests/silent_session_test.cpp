@@ -31,7 +31,7 @@ std::vector<std::string> playSession(const std::string& cueFolder)
         EXPECT_TRUE(waitFor([&] { return game.control("cmdSpin")->isEnabled(); }));
         note();
     }
-    EXPECT_EQ(game.window.cues.size(), 4U * 2 + 2 * 2);
+    EXPECT_EQ(game.controls->cues.size(), 4U * 2 + 2 * 2);
     return seen;
 }
 

@@ -2,8 +2,8 @@
 #include "form1.h"
 
 #include "about.h"
-#include "cue_player.h"
 #include "controls.h"
+#include "cue_player.h"
 #include "layout.h"
 
 #include <QAction>
@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -35,9 +36,12 @@ QString textStyle(const QColor& text, const QString& rest = {})
 
 }  // namespace
 
-Form1::Form1(std::unique_ptr<RandomSource> random)
-    : random_(std::move(random)), cuePlayer_(std::make_unique<CuePlayer>()), machine_(*this, *random_)
+Form1::Form1(std::unique_ptr<RandomSource> random, std::unique_ptr<WindowControls> controls)
+    : random_(std::move(random)), controls_(std::move(controls)), cuePlayer_(std::make_unique<CuePlayer>()),
+      machine_(*controls_, *random_)
 {
+    controls_->cueSink = [this](const std::string& path) { cuePlayer_->play(path); };
+    controls_->closeWindow = [this] { end(); };
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Spinzaro"));
     setWindowIcon(QIcon(pictures::icon));
@@ -119,7 +123,7 @@ void Form1::buildControls()
         case ControlKind::reelWindow: {
             auto* window = new ReelWindow(canvas_);
             window->setGeometry(box);
-            reels_[static_cast<std::size_t>(reel++)] = window;
+            controls_->addReel(reel++, window);
             widget = window;
             break;
         }
@@ -161,42 +165,45 @@ void Form1::buildControls()
     const auto find = [this](const char* name) { return canvas_->findChild<QWidget*>(QString::fromLatin1(name)); };
     for (int label = 0; label <= static_cast<int>(Label::lbAmount_7); ++label) {
         const auto id = static_cast<Label>(label);
-        labels_[id] = qobject_cast<QLabel*>(find(controlName(id).data()));
-        labels_[id]->setAccessibleName(QString::fromLatin1(controlName(id).data()));
+        auto* widget = qobject_cast<QLabel*>(find(controlName(id).data()));
+        widget->setAccessibleName(QString::fromLatin1(controlName(id).data()));
+        controls_->add(id, widget);
     }
-    labels_[Label::lbWin]->setAccessibleName(QStringLiteral("Winnings"));
-    labels_[Label::lbBet]->setAccessibleName(QStringLiteral("Bets"));
-    labels_[Label::lbAhead]->setAccessibleName(QStringLiteral("Balance"));
-    labels_[Label::lbSpinBet]->setAccessibleName(QStringLiteral("Bet"));
-    for (Picture picture : {Picture::imgMenu, Picture::imgCoins2, Picture::img50bill, Picture::img100Bill})
-        pictures_[picture] = static_cast<ImageBox*>(find(controlName(picture).data()));
-    pictures_[Picture::imgMenu]->setPicture(pictures::payTable, false);
-    pictures_[Picture::imgCoins2]->setPicture(pictures::coins, true);
-    pictures_[Picture::img50bill]->setPicture(pictures::bill50, true);
-    pictures_[Picture::img100Bill]->setPicture(pictures::bill100, true);
-    for (Picture prize : {Picture::imgCoins2, Picture::img50bill, Picture::img100Bill})
-        pictures_[prize]->hide();
-    buttons_[Button::cmdSpin] = static_cast<QPushButton*>(find("cmdSpin"));
-    buttons_[Button::cmdQuit] = static_cast<QPushButton*>(find("cmdQuit"));
+    find("lbWin")->setAccessibleName(QStringLiteral("Winnings"));
+    find("lbBet")->setAccessibleName(QStringLiteral("Bets"));
+    find("lbAhead")->setAccessibleName(QStringLiteral("Balance"));
+    find("lbSpinBet")->setAccessibleName(QStringLiteral("Bet"));
+    const std::pair<Picture, const QString*> sources[] = {{Picture::imgMenu, &pictures::payTable},
+                                                          {Picture::imgCoins2, &pictures::coins},
+                                                          {Picture::img50bill, &pictures::bill50},
+                                                          {Picture::img100Bill, &pictures::bill100}};
+    for (const auto& [picture, source] : sources) {
+        auto* box = static_cast<ImageBox*>(find(controlName(picture).data()));
+        box->setPicture(*source, picture != Picture::imgMenu);
+        box->setVisible(picture == Picture::imgMenu);
+        controls_->add(picture, box);
+    }
+    controls_->add(Button::cmdSpin, static_cast<QPushButton*>(find("cmdSpin")));
+    controls_->add(Button::cmdQuit, static_cast<QPushButton*>(find("cmdQuit")));
 
     for (Timer timer : {Timer::Timer1, Timer::Timer2, Timer::Timer3, Timer::tmrWait}) {
         auto* windowTimer = new WindowTimer(this, timer == Timer::tmrWait ? 1000 : 50);
         windowTimer->setObjectName(QString::fromLatin1(controlName(timer).data()));
-        timers_[timer] = windowTimer;
+        controls_->add(timer, windowTimer);
     }
 
     // Quit first, then Spin: the window opens with the focus on Quit.
-    setTabOrder(buttons_[Button::cmdQuit], buttons_[Button::cmdSpin]);
+    setTabOrder(controls_->button(Button::cmdQuit), controls_->button(Button::cmdSpin));
 }
 
 void Form1::connectEvents()
 {
-    connect(buttons_[Button::cmdSpin], &QPushButton::clicked, this, [this] { machine_.cmdSpin_Click(); });
-    connect(buttons_[Button::cmdQuit], &QPushButton::clicked, this, [this] { machine_.cmdQuit_Click(); });
-    connect(timers_[Timer::Timer1], &QTimer::timeout, this, [this] { machine_.Timer1_Timer(); });
-    connect(timers_[Timer::Timer2], &QTimer::timeout, this, [this] { machine_.Timer2_Timer(); });
-    connect(timers_[Timer::Timer3], &QTimer::timeout, this, [this] { machine_.Timer3_Timer(); });
-    connect(timers_[Timer::tmrWait], &QTimer::timeout, this, [this] { machine_.tmrWait_Timer(); });
+    connect(controls_->button(Button::cmdSpin), &QPushButton::clicked, this, [this] { machine_.cmdSpin_Click(); });
+    connect(controls_->button(Button::cmdQuit), &QPushButton::clicked, this, [this] { machine_.cmdQuit_Click(); });
+    connect(controls_->timer(Timer::Timer1), &QTimer::timeout, this, [this] { machine_.Timer1_Timer(); });
+    connect(controls_->timer(Timer::Timer2), &QTimer::timeout, this, [this] { machine_.Timer2_Timer(); });
+    connect(controls_->timer(Timer::Timer3), &QTimer::timeout, this, [this] { machine_.Timer3_Timer(); });
+    connect(controls_->timer(Timer::tmrWait), &QTimer::timeout, this, [this] { machine_.tmrWait_Timer(); });
     connect(aboutEntry_, &QAction::triggered, this, [this] { machine_.frmAboutSlot_Click(); });
 }
 
@@ -208,7 +215,7 @@ void Form1::showEvent(QShowEvent* event)
     shownOnce_ = true;
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - frameGeometry().center() + pos());
-    buttons_[Button::cmdQuit]->setFocus(Qt::OtherFocusReason);
+    controls_->button(Button::cmdQuit)->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::closeEvent(QCloseEvent* event)
@@ -222,65 +229,12 @@ void Form1::closeEvent(QCloseEvent* event)
     event->setAccepted(!cancel);
 }
 
-void Form1::setCaption(Label label, std::string_view text)
-{
-    QLabel* target = labels_.at(label);
-    target->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    // Amounts grow to the right with their text; display boxes keep their size.
-    if (label >= Label::lbAmount_0)
-        target->adjustSize();
-}
-
-void Form1::setVisible(Label label, bool visible)
-{
-    labels_.at(label)->setVisible(visible);
-}
-void Form1::setVisible(Picture picture, bool visible)
-{
-    pictures_.at(picture)->setVisible(visible);
-}
-void Form1::setEnabled(Button button, bool enabled)
-{
-    buttons_.at(button)->setEnabled(enabled);
-}
-void Form1::setEnabled(Timer timer, bool enabled)
-{
-    timers_.at(timer)->setEnabled(enabled);
-}
-
-void Form1::setReelPicture(int reel, int entry)
-{
-    reels_.at(static_cast<std::size_t>(reel))->setPicture(&imageList_.picture(entry));
-}
-
-bool Form1::reelShows(int reel, int entry) const
-{
-    return reels_.at(static_cast<std::size_t>(reel))->picture() == &imageList_.picture(entry);
-}
-
-void Form1::openAbout()
-{
-    FrmAbout::showShared();
-}
-
-void Form1::endProgram()
+void Form1::end()
 {
     ended_ = true;
-    for (auto& [id, timer] : timers_)
-        timer->stop();
     cuePlayer_->stop();
     close();
     emit programEnded();
-}
-
-std::string Form1::applicationFolder() const
-{
-    return QFile::encodeName(QDir::toNativeSeparators(QCoreApplication::applicationDirPath())).toStdString();
-}
-
-void Form1::playWave(const std::string& path)
-{
-    cuePlayer_->play(path);
 }
 
 }  // namespace spinzaro
