@@ -10,10 +10,15 @@
 #include <memory>
 
 class QAction;
+class QFrame;
+class QLabel;
+class QPushButton;
 
 namespace spinzaro {
 
 class CuePlayer;
+class ReelWindow;
+struct ControlDesign;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -38,7 +43,18 @@ protected:
 
 private:
     void buildControls();
-    void connectEvents();
+    // One maker for each kind of control: it makes the widget, places it as
+    // designed and hands it to the controls if the game addresses it.
+    QWidget* makeControl(const ControlDesign& design);
+    QLabel* makeHeading(const ControlDesign& design);
+    QLabel* makeAmount(const ControlDesign& design);
+    QLabel* makeDisplayBox(const ControlDesign& design);
+    QLabel* makeCoinSlot(const ControlDesign& design);
+    QFrame* makeFrame(const ControlDesign& design);
+    ReelWindow* makeReel(const ControlDesign& design);
+    QWidget* makePicture(const ControlDesign& design);
+    QPushButton* makeSpinButton(const ControlDesign& design);
+    QPushButton* makeQuitButton(const ControlDesign& design);
     void end();
 
     std::unique_ptr<RandomSource> random_;
