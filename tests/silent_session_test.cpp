@@ -26,9 +26,9 @@ std::vector<std::string> playSession(const std::string& cueFolder)
     for (int symbol : {Symbol::emblem, Symbol::bell, Symbol::cherries, Symbol::emblem}) {
         game.click("lbCoinSlot");
         game.spinOnto(symbol);
-        EXPECT_TRUE(waitFor([&] { return game.evaluated(); }));
+        EXPECT_TRUE(game.waitForEvaluation());
         note();
-        EXPECT_TRUE(waitFor([&] { return game.control("cmdSpin")->isEnabled(); }));
+        EXPECT_TRUE(game.waitForSpin());
         note();
     }
     EXPECT_EQ(game.controls->cues.size(), 4U * 2 + 2 * 2);

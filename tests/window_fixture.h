@@ -4,13 +4,11 @@
 #include "fake_window.h"
 #include "form1.h"
 
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -48,18 +46,6 @@ std::unique_ptr<T> kept(T*& pointer, Arguments&&... arguments)
     return owned;
 }
 
-inline bool waitFor(const std::function<bool()>& condition, int timeoutMs = 3000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(2);
-    }
-    return true;
-}
-
 // The real window, shown, with scripted reels, and a player's hands on it.
 struct PlayedWindow {
     explicit PlayedWindow(const std::string& cueFolder = {}) : window(kept(random), kept(controls, cueFolder))
@@ -77,6 +63,8 @@ struct PlayedWindow {
     }
 
     QString caption(const char* name) const { return control<QLabel>(name)->text(); }
+    bool enabled(const char* name) const { return control(name)->isEnabled(); }
+    bool visible(const char* name) const { return control(name)->isVisible(); }
     void click(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton); }
 
     // Every reel draw lands on the symbol, whatever order the ticks come in.
@@ -87,6 +75,16 @@ struct PlayedWindow {
     }
 
     bool evaluated() const { return !window.machine().reelsTurning(); }
+    // Waits, with the events running, until the round has been evaluated.
+    bool waitForEvaluation() const
+    {
+        return QTest::qWaitFor([this] { return evaluated(); });
+    }
+    // Waits until Spin takes clicks again, as after the pause that follows a win.
+    bool waitForSpin() const
+    {
+        return QTest::qWaitFor([this] { return enabled("cmdSpin"); });
+    }
 
     ScriptedRandom* random = nullptr;
     RecordingControls* controls = nullptr;
