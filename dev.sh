@@ -12,10 +12,10 @@ packages=(
     fonts-liberation2
 )
 # Only the tests need these: metadata validators, private sound servers with
-# a silent sink, and an X server with a clicker and a tracer for the
+# a silent sink, and an X server with a clicker and a file watcher for the
 # installed-game check.
 test_packages=(
-    desktop-file-utils appstream pulseaudio pulseaudio-utils xvfb xauth xdotool strace
+    desktop-file-utils appstream pulseaudio pulseaudio-utils xvfb xauth xdotool inotify-tools
 )
 
 install_missing() {
