@@ -1,12 +1,8 @@
 // The real game window, started as app/main.cpp starts it, timed to its first frame.
+#include "display_check.h"
 #include "form1.h"
 #include "identity.h"
 #include "window_probe.h"
-
-#if __has_include("display_check.h")
-#include "display_check.h"
-#define SPINZARO_BENCH_DISPLAY_CHECK 1
-#endif
 
 #include <QApplication>
 
@@ -15,13 +11,11 @@
 int main(int argc, char* argv[])
 {
     const spinzaro::bench::ProbeMode mode = spinzaro::bench::probeMode(argc, argv);
-#ifdef SPINZARO_BENCH_DISPLAY_CHECK
     // The game looks for a display before Qt starts; that is start-up time too.
     if (const auto problem = spinzaro::displayProblem()) {
         std::fprintf(stderr, "game_window: %s.\n", problem->c_str());
         return 1;
     }
-#endif
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(spinzaro::identity::title));
     QApplication::setApplicationVersion(QString::fromUtf8(spinzaro::identity::version));
