@@ -27,42 +27,22 @@ struct Placed {
     int x, y, width, height;
     bool sizedToText = false;
 };
+// clang-format off
 const Placed design[] = {
-    {"Shape5", 38, 75, 368, 84},
-    {"Shape1", 33, 70, 378, 94},
-    {"Shape2", 35, 73, 374, 88},
-    {"Shape3", 40, 78, 363, 78},
-    {"imgSpinPix_0", 58, 85, 63, 64},
-    {"imgSpinPix_1", 183, 85, 63, 64},
-    {"imgSpinPix_2", 315, 85, 64, 64},
-    {"Label4", 60, 3, 69, 18, true},
-    {"lbWin", 40, 20, 106, 26},
-    {"Line1", 150, 33, 16, 1},
-    {"Label5", 209, 3, 34, 18, true},
-    {"lbBet", 170, 20, 106, 26},
-    {"Line2", 283, 30, 16, 1},
-    {"Line3", 283, 38, 16, 1},
-    {"Label6", 329, 3, 59, 18, true},
-    {"lbAhead", 305, 20, 106, 26},
-    {"imgMenu", 23, 183, 50, 200},
-    {"lbAmount_0", 75, 177, 40, 20, true},
-    {"lbAmount_2", 75, 202, 40, 20, true},
-    {"lbAmount_3", 75, 230, 49, 20, true},
-    {"lbAmount_1", 75, 263, 31, 20, true},
-    {"lbAmount_4", 75, 268, 49, 20, true},
-    {"lbAmount_5", 75, 305, 49, 20, true},
-    {"lbAmount_6", 75, 335, 49, 20, true},
-    {"lbAmount_7", 75, 364, 58, 20, true},
-    {"imgCoins2", 145, 300, 109, 124},
-    {"img50bill", 68, 356, 208, 78},
-    {"img100Bill", 40, 256, 271, 106},
-    {"Label2", 365, 173, 26, 18, true},
-    {"lbSpinBet", 355, 190, 49, 24},
-    {"Label1", 348, 235, 63, 19, true},
-    {"lbCoinSlot", 353, 255, 53, 9},
-    {"cmdSpin", 322, 296, 113, 55},
+    {"Shape5", 38, 75, 368, 84},             {"Shape1", 33, 70, 378, 94},             {"Shape2", 35, 73, 374, 88},
+    {"Shape3", 40, 78, 363, 78},             {"imgSpinPix_0", 58, 85, 63, 64},        {"imgSpinPix_1", 183, 85, 63, 64},
+    {"imgSpinPix_2", 315, 85, 64, 64},       {"Label4", 60, 3, 69, 18, true},         {"lbWin", 40, 20, 106, 26},
+    {"Line1", 150, 33, 16, 1},               {"Label5", 209, 3, 34, 18, true},        {"lbBet", 170, 20, 106, 26},
+    {"Line2", 283, 30, 16, 1},               {"Line3", 283, 38, 16, 1},               {"Label6", 329, 3, 59, 18, true},
+    {"lbAhead", 305, 20, 106, 26},           {"imgMenu", 23, 183, 50, 200},           {"lbAmount_0", 75, 177, 40, 20, true},
+    {"lbAmount_2", 75, 202, 40, 20, true},   {"lbAmount_3", 75, 230, 49, 20, true},   {"lbAmount_1", 75, 263, 31, 20, true},
+    {"lbAmount_4", 75, 268, 49, 20, true},   {"lbAmount_5", 75, 305, 49, 20, true},   {"lbAmount_6", 75, 335, 49, 20, true},
+    {"lbAmount_7", 75, 364, 58, 20, true},   {"imgCoins2", 145, 300, 109, 124},       {"img50bill", 68, 356, 208, 78},
+    {"img100Bill", 40, 256, 271, 106},       {"Label2", 365, 173, 26, 18, true},      {"lbSpinBet", 355, 190, 49, 24},
+    {"Label1", 348, 235, 63, 19, true},      {"lbCoinSlot", 353, 255, 53, 9},         {"cmdSpin", 322, 296, 113, 55},
     {"cmdQuit", 338, 413, 88, 28},
 };
+// clang-format on
 
 TEST_F(Form1Test, EveryControlStandsWhereTheDesignPutsItAndItsTextFits)
 {
