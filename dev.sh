@@ -12,10 +12,10 @@ packages=(
     fonts-liberation2
 )
 # Only the tests need these: metadata validators, private sound servers with
-# a silent sink, and an X server with a clicker and a tracer for the
+# a silent sink, and an X server with a clicker and a file watcher for the
 # installed-game check.
 test_packages=(
-    desktop-file-utils appstream pulseaudio pulseaudio-utils xvfb xauth xdotool strace
+    desktop-file-utils appstream pulseaudio pulseaudio-utils xvfb xauth xdotool inotify-tools
 )
 
 install_missing() {
@@ -31,26 +31,27 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-build() {
-    # Warnings fail the build under CI, where CI is set.
-    cmake -S . -B "$1" -DSPINZARO_WERROR="${CI:+ON}" "${@:2}" >/dev/null
-    cmake --build "$1" -j"$(nproc)"
-}
+# The build variants are CMake presets (CMakePresets.json); these run on every core.
+CMAKE_BUILD_PARALLEL_LEVEL=$(nproc)
+CTEST_PARALLEL_LEVEL=$(nproc)
+export CMAKE_BUILD_PARALLEL_LEVEL CTEST_PARALLEL_LEVEL
 
 case "${1:-}" in
 play)
     install_missing
-    build build
+    cmake --preset default >/dev/null
+    cmake --build --preset default
     exec build/spinzaro
     ;;
 test)
     packages+=("${test_packages[@]}")
     install_missing
-    build build
-    ctest --test-dir build --output-on-failure -j"$(nproc)"
-    # Once more with AddressSanitizer and UndefinedBehaviorSanitizer.
-    build build-sanitize -DSPINZARO_SANITIZE=ON
-    ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)"
+    # The normal build, then once more with AddressSanitizer and UndefinedBehaviorSanitizer.
+    for preset in default sanitize; do
+        cmake --preset "$preset" >/dev/null
+        cmake --build --preset "$preset"
+        ctest --preset "$preset"
+    done
     ;;
 *)
     echo "usage: $0 play|test" >&2

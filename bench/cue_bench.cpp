@@ -109,10 +109,10 @@ std::size_t cueSpan(const std::string& path)
     return last - first + 1;
 }
 
-// The game window with its cues sent to a candidate, or nowhere.
-class BenchWindow : public Form1 {
+// The game window's controls with its cues sent to a candidate, or nowhere.
+class BenchControls : public WindowControls {
 public:
-    explicit BenchWindow(CueCandidate* candidate) : Form1(std::make_unique<LosingDraws>()), candidate_(candidate) {}
+    explicit BenchControls(CueCandidate* candidate) : candidate_(candidate) {}
     void playWave(const std::string& path) override
     {
         if (candidate_ != nullptr)
@@ -125,7 +125,7 @@ private:
 
 double cpuPerRoundMs(CueCandidate* candidate, int rounds)
 {
-    BenchWindow window(candidate);
+    Form1 window(std::make_unique<LosingDraws>(), std::make_unique<BenchControls>(candidate));
     auto* spin = window.findChild<QPushButton*>(QStringLiteral("cmdSpin"));
     runEvents(300);
     const double before = processCpuMs();
@@ -238,7 +238,8 @@ int main(int argc, char* argv[])
         }
     }
 
-    std::printf("\n| player | client CPU per reel round (ms) | cue call median (µs) | cue call max (µs), worst path |\n");
+    std::printf(
+        "\n| player | client CPU per reel round (ms) | cue call median (µs) | cue call max (µs), worst path |\n");
     std::printf("| --- | ---: | ---: | ---: |\n");
     std::printf("| no sound at all | %.2f | — | — |\n", cpuPerRoundMs(nullptr, rounds));
     const fs::path folder = fs::temp_directory_path() / ("spinzaro-bench-" + std::to_string(::getpid()));
@@ -254,7 +255,8 @@ int main(int argc, char* argv[])
     const auto game = makers.front()();
     runEvents(300);
     server.pause();
-    std::printf("| game, sound server stopped (SIGSTOP) | — | %s |\n", callCost(*game, {{"Spin.wav", cue}}, 50).c_str());
+    std::printf("| game, sound server stopped (SIGSTOP) | — | %s |\n",
+                callCost(*game, {{"Spin.wav", cue}}, 50).c_str());
     server.resume();
     fs::remove_all(folder);
     return 0;

@@ -1,16 +1,14 @@
 // A random source that makes every reel stop on the emblem, so no round pays.
 #pragma once
 
-#include "random_source.h"
+#include "fake_window.h"
 
 namespace spinzaro::bench {
 
-// floor(9 * 0.01) is 0, which the reels turn into the emblem; the emblem never
-// pays, so no round starts the pause that follows a win.
-class LosingDraws final : public RandomSource {
+// The emblem never pays, so no round starts the pause that follows a win.
+class LosingDraws final : public testing::ScriptedRandom {
 public:
-    void seedFromClock() override {}
-    float next() override { return 0.01F; }
+    LosingDraws() : ScriptedRandom({testing::drawFor(Symbol::emblem)}) {}
 };
 
 }  // namespace spinzaro::bench

@@ -39,27 +39,27 @@ struct RoundMarks {
     std::array<std::int64_t, chainLength> fired{};
 };
 
-// The real window; the evaluation's last act is the balance caption, so its
-// arrival marks the end of the round. The timers' starts are noted on the
-// way through the window's own operation.
-class TimedForm1 : public spinzaro::Form1 {
+// The real window's controls; the evaluation's last act is the balance
+// caption, so its arrival marks the end of the round. The timers' starts are
+// noted on the way through the window's own operation.
+class TimedControls : public spinzaro::WindowControls {
 public:
-    explicit TimedForm1(RoundMarks& marks) : Form1(std::make_unique<spinzaro::bench::LosingDraws>()), marks_(marks) {}
+    explicit TimedControls(RoundMarks& marks) : marks_(marks) {}
 
-    using Form1::setEnabled;
     void setEnabled(Timer timer, bool enabled) override
     {
         const auto index = static_cast<std::size_t>(timer);
         if (enabled && index < chainLength && marks_.started[index] == 0)
             marks_.started[index] = monotonicNs();
-        Form1::setEnabled(timer, enabled);
+        WindowControls::setEnabled(timer, enabled);
     }
+    using WindowControls::setEnabled;
 
     void setCaption(Label label, std::string_view text) override
     {
         if (label == Label::lbAhead && evaluated)
             evaluated(monotonicNs());
-        Form1::setCaption(label, text);
+        WindowControls::setCaption(label, text);
     }
 
     std::function<void(std::int64_t)> evaluated;
@@ -88,10 +88,11 @@ private:
 
 class RoundDriver {
 public:
-    RoundDriver(TimedForm1& window, RoundMarks& marks, int rounds) : window_(window), marks_(marks), rounds_(rounds)
+    RoundDriver(spinzaro::Form1& window, TimedControls& controls, RoundMarks& marks, int rounds)
+        : window_(window), marks_(marks), rounds_(rounds)
     {
         spin_ = window_.findChild<QPushButton*>(QStringLiteral("cmdSpin"));
-        window_.evaluated = [this](std::int64_t at) { evaluated(at); };
+        controls.evaluated = [this](std::int64_t at) { evaluated(at); };
         const std::array<const char*, chainLength> names = {"Timer1", "Timer2", "Timer3"};
         for (std::size_t index = 0; index < chainLength; ++index) {
             watches_[index] = std::make_unique<TickWatch>(marks_, index);
@@ -148,7 +149,7 @@ private:
         QTimer::singleShot(pauseBetweenRoundsMs, Qt::PreciseTimer, spin_, [this] { press(); });
     }
 
-    TimedForm1& window_;
+    spinzaro::Form1& window_;
     RoundMarks& marks_;
     QPushButton* spin_ = nullptr;
     std::array<std::unique_ptr<TickWatch>, chainLength> watches_;
@@ -178,8 +179,10 @@ int main(int argc, char* argv[])
     }
 
     RoundMarks marks;
-    TimedForm1 window(marks);
-    RoundDriver driver(window, marks, rounds);
+    auto timed = std::make_unique<TimedControls>(marks);
+    TimedControls& controls = *timed;
+    spinzaro::Form1 window(std::make_unique<spinzaro::bench::LosingDraws>(), std::move(timed));
+    RoundDriver driver(window, controls, marks, rounds);
     if (driver.spinButton() == nullptr) {
         std::fprintf(stderr, "reel_timing: no cmdSpin button\n");
         return 1;

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds the benchmarks (Release) and prints the game's costs beside a bare Qt window as a Markdown table.
+# Builds the benchmarks (the bench preset: Release, in build-bench) and prints the game's costs beside a bare Qt
+# window as a Markdown table.
 #   bench/run.sh      offscreen and under Xvfb, in about four minutes once built
-# The environment may change: BENCH_BUILD (build folder, default build-bench),
-# BENCH_STARTS (15), BENCH_IDLE_SECONDS (10), BENCH_ROUNDS (200),
+# The environment may change: BENCH_STARTS (15), BENCH_IDLE_SECONDS (10), BENCH_ROUNDS (200),
 # BENCH_CUES (30), BENCH_CUE_ROUNDS (40), BENCH_ENGINE_ROUNDS (2000000).
 # Needs cmake, xvfb-run; pulseaudio and pulseaudio-utils, qt6-multimedia-dev and
 # libsdl2-dev for the cue players' table.
@@ -10,8 +10,7 @@ set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(dirname "$here")
-build=${BENCH_BUILD:-$root/build-bench}
-bin=$build/bench
+bin=$root/build-bench/bench
 starts=${BENCH_STARTS:-15}
 idle_seconds=${BENCH_IDLE_SECONDS:-10}
 rounds=${BENCH_ROUNDS:-200}
@@ -78,10 +77,10 @@ fi
 
 command -v xvfb-run >/dev/null || { echo "run.sh: xvfb-run is missing (apt-get install xvfb xauth)" >&2; exit 1; }
 
-echo "Building the benchmarks in $build ..." >&2
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >"${TMPDIR:-/tmp}/spinzaro-bench-cmake.log" 2>&1 ||
+echo "Building the benchmarks in $root/build-bench ..." >&2
+(cd "$root" && cmake --preset bench) >"${TMPDIR:-/tmp}/spinzaro-bench-cmake.log" 2>&1 ||
     { cat "${TMPDIR:-/tmp}/spinzaro-bench-cmake.log" >&2; exit 1; }
-if ! cmake --build "$build" -j"$(nproc)" --target benchmarks >>"${TMPDIR:-/tmp}/spinzaro-bench-cmake.log" 2>&1; then
+if ! (cd "$root" && cmake --build --preset bench -j"$(nproc)") >>"${TMPDIR:-/tmp}/spinzaro-bench-cmake.log" 2>&1; then
     tail -n 40 "${TMPDIR:-/tmp}/spinzaro-bench-cmake.log" >&2
     echo "run.sh: the build failed (is add_subdirectory(bench) in the top-level CMakeLists.txt?)" >&2
     exit 1

@@ -111,7 +111,7 @@ if(SPINZARO_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
     # Without dpkg-dev the libraries the executable links are named by hand.
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6widgets6 (>= 6.2), libqt6svg6 (>= 6.2), libpulse0, libsndfile1")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6widgets6 (>= 6.2), libqt6svg6 (>= 6.2), libqt6svgwidgets6 (>= 6.2), libpulse0, libsndfile1")
 endif()
 
 set(CPACK_SOURCE_GENERATOR TGZ)

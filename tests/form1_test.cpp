@@ -1,17 +1,13 @@
 // The real main window, headless: its layout, and whole rounds played with
 // real clicks through the real timers.
 #include "about.h"
-#include "layout.h"
+#include "controls.h"
 #include "window_fixture.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
 #include <QTimer>
 
 #include <gmock/gmock.h>
@@ -22,54 +18,90 @@
 namespace spinzaro {
 namespace {
 
-TEST_F(Form1Test, IsLaidOutAsDesignedWithOnlyThePayTableShowing)
+using ::testing::ElementsAre;
+
+// The design in pixels, written out once: 12 twips to the pixel, rounded.
+// Headings and amounts are sized to their text from their top left corner.
+struct Placed {
+    const char* name;
+    int x, y, width, height;
+    bool sizedToText = false;
+};
+// clang-format off
+const Placed design[] = {
+    {"Shape5", 38, 75, 368, 84},             {"Shape1", 33, 70, 378, 94},             {"Shape2", 35, 73, 374, 88},
+    {"Shape3", 40, 78, 363, 78},             {"imgSpinPix_0", 58, 85, 63, 64},        {"imgSpinPix_1", 183, 85, 63, 64},
+    {"imgSpinPix_2", 315, 85, 64, 64},       {"Label4", 60, 3, 69, 18, true},         {"lbWin", 40, 20, 106, 26},
+    {"Line1", 150, 33, 16, 1},               {"Label5", 209, 3, 34, 18, true},        {"lbBet", 170, 20, 106, 26},
+    {"Line2", 283, 30, 16, 1},               {"Line3", 283, 38, 16, 1},               {"Label6", 329, 3, 59, 18, true},
+    {"lbAhead", 305, 20, 106, 26},           {"imgMenu", 23, 183, 50, 200},           {"lbAmount_0", 75, 177, 40, 20, true},
+    {"lbAmount_2", 75, 202, 40, 20, true},   {"lbAmount_3", 75, 230, 49, 20, true},   {"lbAmount_1", 75, 263, 31, 20, true},
+    {"lbAmount_4", 75, 268, 49, 20, true},   {"lbAmount_5", 75, 305, 49, 20, true},   {"lbAmount_6", 75, 335, 49, 20, true},
+    {"lbAmount_7", 75, 364, 58, 20, true},   {"imgCoins2", 145, 300, 109, 124},       {"img50bill", 68, 356, 208, 78},
+    {"img100Bill", 40, 256, 271, 106},       {"Label2", 365, 173, 26, 18, true},      {"lbSpinBet", 355, 190, 49, 24},
+    {"Label1", 348, 235, 63, 19, true},      {"lbCoinSlot", 353, 255, 53, 9},         {"cmdSpin", 322, 296, 113, 55},
+    {"cmdQuit", 338, 413, 88, 28},
+};
+// clang-format on
+
+TEST_F(Form1Test, EveryControlStandsWhereTheDesignPutsItAndItsTextFits)
+{
+    EXPECT_EQ(window.canvas()->size(), QSize(453, 459));
+    EXPECT_EQ(window.canvas()->findChildren<QWidget*>().size(), std::size(design));
+    for (const Placed& placed : design) {
+        SCOPED_TRACE(placed.name);
+        const QWidget* widget = control(placed.name);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->pos(), QPoint(placed.x, placed.y));
+        if (!placed.sizedToText) {
+            EXPECT_EQ(widget->size(), QSize(placed.width, placed.height));
+            continue;
+        }
+        // Sized to its text, a label comes out near its design size.
+        EXPECT_LE(widget->height(), placed.height + 3);
+        if (!caption(placed.name).isEmpty()) {
+            EXPECT_LE(widget->width(), placed.width * 5 / 4);
+            EXPECT_GE(widget->width(), placed.width * 3 / 4);
+        }
+    }
+    for (const char* tally : {"lbWin", "lbBet", "lbAhead"}) {
+        const QLabel* box = control<QLabel>(tally);
+        EXPECT_LT(box->fontMetrics().horizontalAdvance("-$10000.00"), box->width() - 4) << tally;
+        EXPECT_LT(box->fontMetrics().height(), box->height()) << tally;
+    }
+    const QLabel* stake = control<QLabel>("lbSpinBet");
+    EXPECT_LT(stake->fontMetrics().horizontalAdvance("$5.00"), stake->width() - 4);
+}
+
+TEST_F(Form1Test, OpensReadyToPlayWithTheFocusOnQuit)
 {
     EXPECT_EQ(window.windowTitle(), "Spinzaro");
     EXPECT_FALSE(window.windowIcon().isNull());
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_EQ(window.canvas()->size(), QSize(453, 459));
-    for (const ControlDesign& design : mainWindowDesign()) {
-        SCOPED_TRACE(design.name);
-        const QWidget* widget = control(design.name);
-        ASSERT_NE(widget, nullptr);
-        const QRect box = toPixels(design.left, design.top, design.width, design.height);
-        switch (design.kind) {
-        case ControlKind::heading:
-        case ControlKind::amount:
-        case ControlKind::reelWindow:
-        case ControlKind::picture:
-            EXPECT_EQ(widget->pos(), box.topLeft());  // sized to their content
-            break;
-        case ControlKind::line: EXPECT_EQ(widget->geometry(), QRect(box.x(), box.y(), box.width(), 1)); break;
-        default: EXPECT_EQ(widget->geometry(), box);
-        }
-    }
-    EXPECT_EQ(control("imgMenu")->size(), QSize(50, 200));
-    EXPECT_EQ(caption("Label1"), "Coin Slot");
     EXPECT_EQ(caption("lbSpinBet"), "$1.00");
     for (const char* blank : {"lbWin", "lbBet", "lbAhead", "lbAmount_1"})
         EXPECT_EQ(caption(blank), "") << blank;
     EXPECT_EQ(caption("lbAmount_0"), "$4.00");
     EXPECT_EQ(caption("lbAmount_7"), "$100.00");
-    EXPECT_TRUE(control("imgMenu")->isVisible());
+    EXPECT_TRUE(visible("imgMenu"));
     for (const char* prize : {"imgCoins2", "img50bill", "img100Bill"})
-        EXPECT_FALSE(control(prize)->isVisible()) << prize;
-    for (int reel = 0; reel < reelCount; ++reel)
-        EXPECT_FALSE(window.reelShows(reel, 1) || window.reelShows(reel, 8));
-}
+        EXPECT_FALSE(visible(prize)) << prize;
+    for (const char* reel : {"imgSpinPix_0", "imgSpinPix_1", "imgSpinPix_2"})
+        EXPECT_EQ(control<ReelWindow>(reel)->picture(), nullptr) << reel;
+    // The reels step every 50 ms and a win pauses for a second; nothing runs yet.
+    for (const auto& [name, interval] : {std::pair{"Timer1", 50}, {"Timer2", 50}, {"Timer3", 50}, {"tmrWait", 1000}}) {
+        EXPECT_EQ(control<QTimer>(name)->interval(), interval) << name;
+        EXPECT_FALSE(control<QTimer>(name)->isActive()) << name;
+    }
 
-TEST_F(Form1Test, OpensWithTheFocusOnQuitAndNamesItsControlsForAssistiveTools)
-{
     auto* spin = control<QPushButton>("cmdSpin");
-    EXPECT_TRUE(spin->text().isEmpty());
     EXPECT_FALSE(spin->icon().isNull());
     EXPECT_EQ(spin->cursor().hotSpot(), QPoint(12, 1));
     EXPECT_EQ(control("lbCoinSlot")->cursor().hotSpot(), QPoint(16, 16));
     EXPECT_EQ(control<QPushButton>("cmdQuit")->text(), "&Quit");
     EXPECT_TRUE(control("cmdQuit")->hasFocus());
-    EXPECT_EQ(spin->accessibleName(), "Spin");
-    EXPECT_EQ(control("cmdQuit")->accessibleName(), "Quit");
     EXPECT_EQ(control("lbCoinSlot")->accessibleName(), "Coin Slot");
+    // A tally is read out by its heading.
     EXPECT_EQ(control("lbAhead")->accessibleName(), "Balance");
 
     const QList<QAction*> entries = window.menuBar()->actions();
@@ -79,121 +111,98 @@ TEST_F(Form1Test, OpensWithTheFocusOnQuitAndNamesItsControlsForAssistiveTools)
     EXPECT_EQ(entries.front()->menu(), nullptr);
 }
 
-TEST_F(Form1Test, TextFitsTheBoxesOfTheDesign)
+TEST_F(Form1Test, TheCoinSlotRaisesTheStakeAndTheAmountsWidenToTheirText)
 {
-    for (const ControlDesign& design : mainWindowDesign()) {
-        if (design.kind != ControlKind::heading && design.kind != ControlKind::amount)
-            continue;
-        SCOPED_TRACE(design.name);
-        const QLabel* label = control<QLabel>(design.name);
-        const QRect box = toPixels(design.left, design.top, design.width, design.height);
-        // Sized to its text, a label comes out near its design size.
-        EXPECT_LE(label->height(), box.height() + 3);
-        if (!label->text().isEmpty()) {
-            EXPECT_LE(label->width(), box.width() * 5 / 4);
-            EXPECT_GE(label->width(), box.width() * 3 / 4);
-        }
-    }
-    for (const char* name : {"lbWin", "lbBet", "lbAhead"}) {
-        const QLabel* box = control<QLabel>(name);
-        EXPECT_LT(box->fontMetrics().horizontalAdvance("-$10000.00"), box->width() - 4) << name;
-        EXPECT_LT(box->fontMetrics().height(), box->height()) << name;
-    }
-    const QLabel* stake = control<QLabel>("lbSpinBet");
-    EXPECT_LT(stake->fontMetrics().horizontalAdvance("$5.00"), stake->width() - 4);
-}
-
-TEST_F(Form1Test, TheCoinSlotCyclesTheStakeAndAmountLabelsWidenToTheirText)
-{
-    const int narrowWidth = control("lbAmount_7")->width();
     for (int click = 0; click < 4; ++click)
         this->click("lbCoinSlot");
     EXPECT_EQ(caption("lbSpinBet"), "$5.00");
     EXPECT_EQ(caption("lbAmount_5"), "$150.00");
     EXPECT_EQ(caption("lbAmount_7"), "$500.00");
-    EXPECT_GE(control("lbAmount_7")->width(), narrowWidth);
-    EXPECT_GT(control("lbAmount_5")->width(), toPixels(588));
     const QLabel* widened = control<QLabel>("lbAmount_5");
+    EXPECT_GT(widened->width(), 49);
     EXPECT_GE(widened->width(), widened->fontMetrics().horizontalAdvance(widened->text()));
-    click("lbCoinSlot");
-    EXPECT_EQ(caption("lbSpinBet"), "$1.00");
-    // A click elsewhere does nothing.
-    click("Label1");
-    click("imgMenu");
-    EXPECT_EQ(caption("lbSpinBet"), "$1.00");
-    EXPECT_EQ(window.cues.size(), 5U);
 }
 
-TEST_F(Form1Test, AWinningRoundPaysShowsItsPrizeAndPausesForOneSecond)
+TEST_F(Form1Test, WhileTheReelsTurnFurtherPressesAreIgnored)
+{
+    spinOnto(Symbol::bell);
+    // No event has run since the press, so the reels are surely still turning.
+    EXPECT_TRUE(control<QTimer>("Timer1")->isActive());
+    click("cmdSpin");
+    click("lbCoinSlot");
+    ASSERT_TRUE(waitForEvaluation());
+    EXPECT_EQ(caption("lbBet"), "$1.00");
+    EXPECT_EQ(caption("lbSpinBet"), "$1.00");
+    EXPECT_EQ(caption("lbWin"), "$30.00");
+    EXPECT_THAT(controls->cues, ElementsAre("Spin.wav", "slotbell2.wav"));
+}
+
+TEST_F(Form1Test, AWinPaysShowsItsPrizeAndHoldsBothButtonsForThePause)
 {
     click("lbCoinSlot");  // two dollars
-    QElapsedTimer clock;
-    clock.start();
     spinOnto(Symbol::cherries);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return evaluated(); }));
-    // Three reel ticks at the least, with slack for millisecond rounding.
-    EXPECT_GE(clock.elapsed(), 3 * timerIntervalMs(Timer::Timer1) * 9 / 10);
+    ASSERT_TRUE(waitForEvaluation());
     EXPECT_EQ(caption("lbBet"), "$2.00");
     EXPECT_EQ(caption("lbWin"), "$200.00");
     EXPECT_EQ(caption("lbAhead"), "$198.00");
-    EXPECT_TRUE(control("img100Bill")->isVisible());
-    EXPECT_FALSE(control("imgMenu")->isVisible());
+    EXPECT_TRUE(visible("img100Bill"));
+    EXPECT_FALSE(visible("imgMenu"));
     for (int element = 0; element < amountLabelCount; ++element)
-        EXPECT_EQ(control(("lbAmount_" + std::to_string(element)).c_str())->isVisible(), element == 7);
+        EXPECT_EQ(visible(("lbAmount_" + std::to_string(element)).c_str()), element == 7) << element;
     EXPECT_EQ(caption("lbAmount_7"), "$200.00");
-    EXPECT_TRUE(window.reelShows(0, static_cast<int>(Symbol::cherries)) &&
-                window.reelShows(2, static_cast<int>(Symbol::cherries)));
-    EXPECT_FALSE(control("cmdSpin")->isEnabled());
-    EXPECT_FALSE(control("cmdQuit")->isEnabled());
-    // A disabled Spin button takes no click.
-    click("cmdSpin");
+    EXPECT_TRUE(controls->reelShows(0, static_cast<int>(Symbol::cherries)) && controls->reelShows(2, static_cast<int>(Symbol::cherries)));
+    EXPECT_EQ(control<ReelWindow>("imgSpinPix_1")->size(), QSize(48, 48));
+    EXPECT_TRUE(control<QTimer>("tmrWait")->isActive());
+    EXPECT_FALSE(enabled("cmdSpin"));
+    EXPECT_FALSE(enabled("cmdQuit"));
+    click("cmdSpin");  // a disabled button takes no click
     EXPECT_EQ(caption("lbBet"), "$2.00");
 
-    clock.restart();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return control("cmdSpin")->isEnabled(); }));
-    EXPECT_GE(clock.elapsed(), timerIntervalMs(Timer::tmrWait) * 9 / 10);
-    EXPECT_TRUE(control("cmdQuit")->isEnabled());
-    EXPECT_THAT(window.cues, ::testing::ElementsAre(Cue::coinSlot, Cue::spin, Cue::police, Cue::coinsWin));
+    ASSERT_TRUE(waitForSpin());
+    EXPECT_TRUE(enabled("cmdQuit"));
+    EXPECT_FALSE(control<QTimer>("tmrWait")->isActive());
+    EXPECT_THAT(controls->cues, ElementsAre("CoinSlot.wav", "Spin.wav", "Police2.wav", "CoinsWin.wav"));
 
     spinOnto(Symbol::emblem);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return evaluated(); }));
+    ASSERT_TRUE(waitForEvaluation());
     EXPECT_EQ(caption("lbAhead"), "$196.00");
-    EXPECT_FALSE(control("img100Bill")->isVisible());
-    EXPECT_TRUE(control("imgMenu")->isVisible());
-    EXPECT_TRUE(control("cmdSpin")->isEnabled());
-}
-
-TEST_F(Form1Test, EnablingARunningTimerKeepsItsSchedule)
-{
-    auto* timer1 = control<QTimer>("Timer1");
-    static_cast<WindowOperations&>(window).setEnabled(Timer::Timer1, true);
-    QTest::qWait(30);
-    const int remaining = timer1->remainingTime();
-    static_cast<WindowOperations&>(window).setEnabled(Timer::Timer1, true);
-    EXPECT_LE(timer1->remainingTime(), remaining);
-    EXPECT_LT(timer1->remainingTime(), 40);
-    static_cast<WindowOperations&>(window).setEnabled(Timer::Timer1, false);
-    EXPECT_FALSE(timer1->isActive());
-}
-
-TEST_F(Form1Test, QuitEndsTheProgram)
-{
-    QSignalSpy ended(&window, &Form1::programEnded);
-    // The focus starts on Quit, so Space presses it.
-    QTest::keyClick(control("cmdQuit"), Qt::Key_Space);
-    EXPECT_EQ(ended.count(), 1);
-    EXPECT_FALSE(window.isVisible());
-}
-
-TEST_F(Form1Test, ClosingDuringThePauseEndsTheProgram)
-{
-    spinOnto(Symbol::wild);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return evaluated(); }));
-    ASSERT_FALSE(control("cmdQuit")->isEnabled());
-    QSignalSpy ended(&window, &Form1::programEnded);
-    window.close();
-    EXPECT_EQ(ended.count(), 1);
+    EXPECT_FALSE(visible("img100Bill"));
+    EXPECT_TRUE(visible("imgMenu"));
+    EXPECT_TRUE(enabled("cmdSpin"));
     EXPECT_FALSE(control<QTimer>("tmrWait")->isActive());
+}
+
+TEST(WindowTimerTest, EnablingARunningTimerKeepsItsScheduleAndDisablingStopsIt)
+{
+    // Long enough never to fire here, however slow the machine.
+    WindowTimer timer(nullptr, 100'000);
+    timer.setEnabled(true);
+    const int firstDue = timer.remainingTime();
+    QTest::qWait(30);
+    timer.setEnabled(true);
+    // Restarted, it would be due a whole interval from now again.
+    EXPECT_LT(timer.remainingTime(), firstDue - 20);
+    timer.setEnabled(false);
+    EXPECT_FALSE(timer.isActive());
+}
+
+TEST(Form1EndTest, QuitOrClosingEndsTheProgramEvenDuringThePause)
+{
+    PlayedWindow quit;
+    QSignalSpy quitEnded(&quit.window, &Form1::programEnded);
+    // The focus starts on Quit, so Space presses it.
+    QTest::keyClick(quit.control("cmdQuit"), Qt::Key_Space);
+    EXPECT_EQ(quitEnded.count(), 1);
+    EXPECT_FALSE(quit.window.isVisible());
+
+    PlayedWindow closed;
+    closed.spinOnto(Symbol::wild);
+    ASSERT_TRUE(closed.waitForEvaluation());
+    ASSERT_FALSE(closed.enabled("cmdQuit"));
+    QSignalSpy closeEnded(&closed.window, &Form1::programEnded);
+    closed.window.close();
+    EXPECT_EQ(closeEnded.count(), 1);
+    EXPECT_FALSE(closed.control<QTimer>("tmrWait")->isActive());
 }
 
 // Runs the check on the About window once it is open, then closes it.
@@ -230,16 +239,15 @@ TEST_F(Form1Test, TheAboutWindowShowsTheProgramsIdentityAtEachOpening)
 TEST_F(Form1Test, ThePauseEndsBehindAnOpenAboutWindow)
 {
     spinOnto(Symbol::bonus);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return evaluated(); }));
+    ASSERT_TRUE(waitForEvaluation());
     bool buttonsBack = false;
     whenAboutOpens([&](QDialog& about) {
-        buttonsBack =
-            QTest::qWaitFor([&] { return control("cmdSpin")->isEnabled() && control("cmdQuit")->isEnabled(); });
+        buttonsBack = QTest::qWaitFor([&] { return enabled("cmdSpin") && enabled("cmdQuit"); });
         QTest::mouseClick(about.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
     });
     QTest::keyClick(&window, Qt::Key_A, Qt::AltModifier);
     EXPECT_TRUE(buttonsBack);
-    EXPECT_EQ(window.cues.back(), Cue::coinsWin);
+    EXPECT_EQ(controls->cues.back(), "CoinsWin.wav");
 }
 
 TEST(VersionLine, ShowsMajorAndMinorOnly)

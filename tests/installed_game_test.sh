@@ -1,13 +1,20 @@
 #!/usr/bin/env bash
 # The installed game, started through its launcher from an unrelated working
-# directory, opens its wave files from beside its own executable. It needs a
-# real X server (clicks from outside the process), hence xvfb-run.
-#   installed_game_test.sh BUILD_DIR
+# directory, opens its wave files from beside its own executable. A click from
+# outside the process needs a real X server, hence xvfb-run; inotifywait sees
+# the open. Where to click comes from the program's own layout table.
+#   installed_game_test.sh BUILD_DIR LAYOUT_TABLE
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
+layout_table=$2
 stage=$(mktemp -d)
-trap 'rm -rf "$stage"' EXIT
+watcher=
+cleanup() {
+    [ -z "$watcher" ] || kill "$watcher" 2>/dev/null || true
+    rm -rf "$stage"
+}
+trap cleanup EXIT
 
 cmake --install "$build" --prefix "$stage/prefix" >/dev/null
 launcher="$stage/prefix/bin/spinzaro"
@@ -16,35 +23,48 @@ for wave in Spin.wav CoinSlot.wav slotbell2.wav Police2.wav CoinsWin.wav; do
     [ -f "$game_dir/$wave" ] || { echo "missing beside the installed executable: $wave"; exit 1; }
 done
 
-cd /
-xvfb-run -a -s "-screen 0 800x600x24" bash -c '
-    strace -f -qq -e trace=openat -o "$1/trace" "$2" >/dev/null 2>&1 &
-    tracer=$!
-    # Ends the game itself; strace then ends with it.
-    finish() { pkill -TERM -P $tracer 2>/dev/null || true; wait $tracer 2>/dev/null || true; }
-    for _ in $(seq 50); do
-        window=$(xdotool search --onlyvisible --name "^Spinzaro$" 2>/dev/null | head -1) && [ -n "$window" ] && break
-        sleep 0.2
-    done
-    [ -n "$window" ] || { echo "the game window did not appear"; finish; exit 1; }
-    sleep 0.5
-    # The coin slot lies at (376, 260) of the client area, below a menu bar.
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    menu=$(( HEIGHT - 459 ))
-    xdotool mousemove --window "$window" 376 $(( menu + 260 )) click 1
-    # A loaded machine may take a while to play the cue: wait for its open.
-    for _ in $(seq 100); do
-        grep -q "CoinSlot\.wav" "$1/trace" 2>/dev/null && break
-        sleep 0.1
-    done
-    finish
-' _ "$stage" "$launcher"
+# The client area lies below the menu bar, so the slot is found from the bottom.
+read -r _ _ _ _ client_height < <("$layout_table" | grep '^client ')
+read -r _ slot_x slot_y slot_width slot_height < <("$layout_table" | grep '^lbCoinSlot ')
+click_x=$(( slot_x + slot_width / 2 ))
+click_from_bottom=$(( client_height - slot_y - slot_height / 2 ))
 
-expected="$game_dir/CoinSlot.wav"
-if grep -F "\"$expected\"" "$stage/trace" | grep -qv "= -1"; then
-    echo "opened $expected"
+inotifywait -m -e open --format '%f' "$game_dir" >"$stage/opened" 2>"$stage/watch.log" &
+watcher=$!
+for _ in $(seq 100); do
+    grep -q "Watches established" "$stage/watch.log" && break
+    sleep 0.1
+done
+
+# The game sees only what it is given here: an X display of its own, and a
+# sound server that is not there (it still opens the wave before it looks for one).
+mkdir -m 700 "$stage/runtime"
+cd /
+env -i PATH="$PATH" HOME="$stage" XDG_RUNTIME_DIR="$stage/runtime" \
+    xvfb-run -a -s "-screen 0 800x600x24" bash -c '
+    QT_QPA_PLATFORM=xcb PULSE_SERVER="unix:$1/no-server" "$2" >/dev/null 2>&1 &
+    game=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Spinzaro$" 2>/dev/null | head -1) || true
+    if [ -z "$window" ]; then
+        echo "the game window did not appear"
+        kill $game
+        exit 1
+    fi
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    # A click may come before the window takes input; each one plays the cue.
+    for _ in $(seq 40); do
+        xdotool mousemove --window "$window" "$3" $(( HEIGHT - $4 )) click 1
+        sleep 0.25
+        grep -qx CoinSlot.wav "$1/opened" && break
+    done
+    kill $game
+    wait $game 2>/dev/null || true
+' _ "$stage" "$launcher" "$click_x" "$click_from_bottom"
+
+if grep -qx CoinSlot.wav "$stage/opened"; then
+    echo "opened $game_dir/CoinSlot.wav"
 else
-    echo "the game did not open $expected; its wave opens were:"
-    grep -F ".wav" "$stage/trace" || true
+    echo "the game did not open $game_dir/CoinSlot.wav; it opened:"
+    sort -u "$stage/opened"
     exit 1
 fi

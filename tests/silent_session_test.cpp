@@ -1,5 +1,6 @@
 // Without usable wave files, or without any audio device, the game plays
 // exactly as with them.
+#include "cues.h"
 #include "window_fixture.h"
 
 #include <QCoreApplication>
@@ -24,12 +25,12 @@ std::vector<std::string> playSession(const std::string& cueFolder)
     for (Symbol symbol : {Symbol::emblem, Symbol::bell, Symbol::cherries, Symbol::emblem}) {
         game.click("lbCoinSlot");
         game.spinOnto(symbol);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return game.evaluated(); }));
+        EXPECT_TRUE(game.waitForEvaluation());
         note();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return game.control("cmdSpin")->isEnabled(); }));
+        EXPECT_TRUE(game.waitForSpin());
         note();
     }
-    EXPECT_EQ(game.window.cues.size(), 4U * 2 + 2 * 2);
+    EXPECT_EQ(game.controls->cues.size(), 4U * 2 + 2 * 2);
     return seen;
 }
 

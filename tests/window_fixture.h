@@ -17,37 +17,39 @@ namespace spinzaro {
 
 using testing::ScriptedRandom;
 
-// The real window, with its cues noted before they are played.
-class RecordingForm1 : public Form1 {
+// The game's window operations, with the cues noted before they are played.
+class RecordingControls : public WindowControls {
 public:
-    explicit RecordingForm1(ScriptedRandom*& random) : Form1(makeRandom(random)) {}
+    // Cues are looked for in the folder, if one is given, not beside the executable.
+    explicit RecordingControls(std::string cueFolder) : cueFolder_(std::move(cueFolder)) {}
     void playWave(const std::string& path) override
     {
-        if (const auto cue = testing::cueAt(applicationFolder(), path))
-            cues.push_back(*cue);
-        Form1::playWave(path);
+        cues.push_back(path.substr(path.find_last_of('/') + 1));
+        WindowControls::playWave(path);
     }
     std::string applicationFolder() const override
     {
-        return cueFolder.empty() ? Form1::applicationFolder() : cueFolder;
+        return cueFolder_.empty() ? WindowControls::applicationFolder() : cueFolder_;
     }
-    std::vector<Cue> cues;
-    std::string cueFolder;  // where the cues are looked for, if not beside the executable
+    std::vector<std::string> cues;
 
 private:
-    static std::unique_ptr<RandomSource> makeRandom(ScriptedRandom*& random)
-    {
-        auto owned = std::make_unique<ScriptedRandom>();
-        random = owned.get();
-        return owned;
-    }
+    std::string cueFolder_;
 };
+
+// Hands the object to its new owner and keeps a pointer to it.
+template <typename T, typename... Arguments>
+std::unique_ptr<T> kept(T*& pointer, Arguments&&... arguments)
+{
+    auto owned = std::make_unique<T>(std::forward<Arguments>(arguments)...);
+    pointer = owned.get();
+    return owned;
+}
 
 // The real window, shown, with scripted reels, and a player's hands on it.
 struct PlayedWindow {
-    explicit PlayedWindow(const std::string& cueFolder = {}) : window(random)
+    explicit PlayedWindow(const std::string& cueFolder = {}) : window(kept(random), kept(controls, cueFolder))
     {
-        window.cueFolder = cueFolder;
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
@@ -61,6 +63,8 @@ struct PlayedWindow {
     }
 
     QString caption(const char* name) const { return control<QLabel>(name)->text(); }
+    bool enabled(const char* name) const { return control(name)->isEnabled(); }
+    bool visible(const char* name) const { return control(name)->isVisible(); }
     void click(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton); }
 
     // Every reel draw lands on the symbol, whatever order the ticks come in.
@@ -71,9 +75,20 @@ struct PlayedWindow {
     }
 
     bool evaluated() const { return !window.machine().reelsTurning(); }
+    // Waits, with the events running, until the round has been evaluated.
+    bool waitForEvaluation() const
+    {
+        return QTest::qWaitFor([this] { return evaluated(); });
+    }
+    // Waits until Spin takes clicks again, as after the pause that follows a win.
+    bool waitForSpin() const
+    {
+        return QTest::qWaitFor([this] { return enabled("cmdSpin"); });
+    }
 
     ScriptedRandom* random = nullptr;
-    RecordingForm1 window;
+    RecordingControls* controls = nullptr;
+    Form1 window;
 };
 
 class Form1Test : public ::testing::Test, public PlayedWindow {};

@@ -3,9 +3,14 @@
 # screenshot of the window then (needs xvfb-run, xdotool, imagemagick).
 #   tools/screenshot.sh BUILD_DIR OUTPUT.png
 set -euo pipefail
-game=$(cd "$1" && pwd)/spinzaro
+build=$(cd "$1" && pwd)
 output=$(realpath -m "$2")
-xvfb-run -a -s "-screen 0 640x560x24" bash -c '
+# Client-area boxes "X Y WIDTH HEIGHT" from the program's own layout table.
+table=$("$build/layout_table")
+box() { grep "^$1 " <<<"$table" | cut -d' ' -f2-; }
+env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY xvfb-run -a -s "-screen 0 640x560x24" bash -c '
+    read -r _ _ _ client_height <<<"$3"
+    centre() { read -r x y w h <<<"$1"; echo $(( x + w / 2 )) $(( menu + y + h / 2 )); }
     "$1" >/dev/null 2>&1 &
     for _ in $(seq 50); do
         window=$(xdotool search --onlyvisible --name "^Spinzaro$" 2>/dev/null | head -1) && [ -n "$window" ] && break
@@ -13,17 +18,19 @@ xvfb-run -a -s "-screen 0 640x560x24" bash -c '
     done
     sleep 0.5
     eval "$(xdotool getwindowgeometry --shell "$window")"
-    menu=$(( HEIGHT - 459 ))
-    xdotool mousemove --window "$window" 376 $(( menu + 260 )) click 1   # a two-dollar stake
+    menu=$(( HEIGHT - client_height ))
+    xdotool mousemove --window "$window" $(centre "$4") click 1   # a two-dollar stake
+    read -r win_x win_y win_width win_height <<<"$6"
     for _ in $(seq 300); do
-        xdotool mousemove --window "$window" 378 $(( menu + 323 )) click 1
+        xdotool mousemove --window "$window" $(centre "$5") click 1
         sleep 0.35
         # Winnings shows green text once something was won.
-        if import -window root -crop 100x20+$(( X + 43 ))+$(( Y + menu + 23 )) txt:- | grep -q "lime"; then
+        if import -window root -crop $(( win_width - 6 ))x$(( win_height - 6 ))+$(( X + win_x + 3 ))+$(( Y + menu + win_y + 3 )) txt:- |
+            grep -q "lime"; then
             import -window root -crop ${WIDTH}x${HEIGHT}+$X+$Y +repage "$2"
             break
         fi
     done
     kill %1
-' _ "$game" "$output"
+' _ "$build/spinzaro" "$output" "$(box client)" "$(box lbCoinSlot)" "$(box cmdSpin)" "$(box lbWin)"
 echo "saved $output"

@@ -1,14 +1,9 @@
-// The small widgets the window design needs beyond Qt's own.
+// The few widgets whose behaviour is the game's own, beyond Qt's.
 #pragma once
 
 #include <QLabel>
-#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
-
-#include <memory>
-
-class QSvgRenderer;
 
 namespace spinzaro {
 
@@ -28,24 +23,6 @@ private:
     const QPixmap* picture_ = nullptr;
 };
 
-// An image box: a picture at its own size, or stretched to the box; the
-// stretched kind may be a vector drawing, redrawn at the box's size.
-class ImageBox : public QWidget {
-    Q_OBJECT
-public:
-    explicit ImageBox(QWidget* parent);
-    ~ImageBox() override;
-    void setPicture(const QString& path, bool stretch);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QPixmap pixmap_;
-    std::unique_ptr<QSvgRenderer> drawing_;
-    bool stretch_ = false;
-};
-
 // A label that reports a click: a press and a release inside it.
 class ClickableLabel : public QLabel {
     Q_OBJECT
@@ -61,23 +38,6 @@ protected:
 
 private:
     bool pressed_ = false;
-};
-
-// A line or a rectangle outline of the design, optionally over a black fill.
-// Its geometry is the shape's bounding box; it takes no mouse input.
-class ShapeWidget : public QWidget {
-    Q_OBJECT
-public:
-    ShapeWidget(QWidget* parent, QColor colour, int lineWidth, bool filled, bool isLine);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QColor colour_;
-    int lineWidth_;
-    bool filled_;
-    bool isLine_;
 };
 
 // An interval timer with the window's rules: enabling a running timer leaves

@@ -1,52 +1,37 @@
-// The main window: carries out the game's window operations on real widgets
-// and routes the window's events to the game's handlers.
+// The main window: builds the design's widgets, hands them to the window
+// controls, and routes the window's events to the game's handlers.
 #pragma once
 
-#include "image_list.h"
 #include "machine_state.h"
+#include "window_controls.h"
 
 #include <QMainWindow>
 
-#include <functional>
-#include <map>
 #include <memory>
 
+class QAction;
+class QFrame;
 class QLabel;
 class QPushButton;
-class QAction;
 
 namespace spinzaro {
 
-class ImageBox;
-class ReelWindow;
 class CuePlayer;
-class WindowTimer;
+class ReelWindow;
+struct ControlDesign;
 
-class Form1 : public QMainWindow, public WindowOperations {
+class Form1 : public QMainWindow {
     Q_OBJECT
 public:
-    // The random source is the game's; tests pass a seeded one.
-    explicit Form1(std::unique_ptr<RandomSource> random = std::make_unique<ClockSeededRandom>());
+    // The random source and the controls are the game's own; tests and
+    // benchmarks pass theirs.
+    explicit Form1(std::unique_ptr<RandomSource> random = std::make_unique<ClockSeededRandom>(),
+                   std::unique_ptr<WindowControls> controls = std::make_unique<WindowControls>());
     ~Form1() override;
 
     const SlotMachine& machine() const { return machine_; }
+    const WindowControls& controls() const { return *controls_; }
     QWidget* canvas() const { return canvas_; }
-
-    // WindowOperations
-    void setCaption(Label label, std::string_view text) override;
-    void setVisible(Label label, bool visible) override;
-    void setVisible(Picture picture, bool visible) override;
-    void setEnabled(Button button, bool enabled) override;
-    void setEnabled(Timer timer, bool enabled) override;
-    void setReelPicture(int reel, int entry) override;
-    bool reelShows(int reel, int entry) const override;
-    void openAbout() override;
-    void endProgram() override;
-    std::string applicationFolder() const override;
-    void playWave(const std::string& path) override;
-
-    using QMainWindow::setEnabled;
-    using QMainWindow::setVisible;
 
 signals:
     // The game has ended; the application quits on it.
@@ -58,21 +43,28 @@ protected:
 
 private:
     void buildControls();
-    void connectEvents();
+    // One maker for each kind of control: it makes the widget, places it as
+    // designed and hands it to the controls if the game addresses it.
+    QWidget* makeControl(const ControlDesign& design);
+    QLabel* makeHeading(const ControlDesign& design);
+    QLabel* makeAmount(const ControlDesign& design);
+    QLabel* makeDisplayBox(const ControlDesign& design);
+    QLabel* makeCoinSlot(const ControlDesign& design);
+    QFrame* makeFrame(const ControlDesign& design);
+    ReelWindow* makeReel(const ControlDesign& design);
+    QWidget* makePicture(const ControlDesign& design);
+    QPushButton* makeSpinButton(const ControlDesign& design);
+    QPushButton* makeQuitButton(const ControlDesign& design);
+    void end();
 
     std::unique_ptr<RandomSource> random_;
-    ImageList imageList_;
+    std::unique_ptr<WindowControls> controls_;
     std::unique_ptr<CuePlayer> cuePlayer_;
+    SlotMachine machine_;
     QWidget* canvas_ = nullptr;
-    std::map<Label, QLabel*> labels_;
-    std::map<Picture, ImageBox*> pictures_;
-    std::map<Button, QPushButton*> buttons_;
-    std::map<Timer, WindowTimer*> timers_;
-    std::array<ReelWindow*, reelCount> reels_{};
     QAction* aboutEntry_ = nullptr;
     bool shownOnce_ = false;
     bool ended_ = false;
-    SlotMachine machine_;
 };
 
 }  // namespace spinzaro

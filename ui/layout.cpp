@@ -12,6 +12,12 @@ QRect toPixels(int left, int top, int width, int height)
     return {x, y, toPixels(left + width) - x, toPixels(top + height) - y};
 }
 
+QRect pixelBox(const ControlDesign& design)
+{
+    const QRect box = toPixels(design.left, design.top, design.width, design.height);
+    return design.kind == ControlKind::line ? QRect(box.topLeft(), QSize(box.width(), 1)) : box;
+}
+
 namespace {
 
 using K = ControlKind;

@@ -40,6 +40,9 @@ struct ControlDesign {
     int lineWidth = 1;  // pixels
 };
 
+// The control's widget rectangle in pixels; a line is one pixel high.
+QRect pixelBox(const ControlDesign& design);
+
 // In stacking order, bottom first: the black ground, the frame outlines, the
 // reels above them, then the rest.
 std::span<const ControlDesign> mainWindowDesign();

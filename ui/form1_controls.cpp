@@ -1,0 +1,215 @@
+// The makers of the main window's controls, one for each kind in the design.
+#include "form1.h"
+
+#include "controls.h"
+#include "layout.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QSvgWidget>
+
+#include <array>
+#include <map>
+#include <stdexcept>
+
+namespace spinzaro {
+
+namespace {
+
+QFont designFont(int tenthsOfPoint, QFont::Weight weight)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    font.setPixelSize(fontPixels(tenthsOfPoint));
+    font.setWeight(weight);
+    return font;
+}
+
+QString textStyle(const QColor& text)
+{
+    return QStringLiteral("color: %1; background: transparent;").arg(text.name());
+}
+
+// The game's id of a control of the design, by the control's name.
+template <typename Id>
+Id idNamed(const char* name, Id last)
+{
+    for (int index = 0; index <= static_cast<int>(last); ++index)
+        if (controlName(static_cast<Id>(index)) == name)
+            return static_cast<Id>(index);
+    throw std::logic_error(std::string("the game has no control named ") + name);
+}
+Label labelNamed(const char* name)
+{
+    return idNamed(name, Label::lbAmount_7);
+}
+Picture pictureNamed(const char* name)
+{
+    return idNamed(name, Picture::img100Bill);
+}
+
+// Screen readers call each tally by its heading's caption.
+QString tallyName(std::string_view name)
+{
+    static const std::map<std::string_view, QString> headings = {{"lbWin", QStringLiteral("Winnings")},
+                                                                 {"lbBet", QStringLiteral("Bets")},
+                                                                 {"lbAhead", QStringLiteral("Balance")},
+                                                                 {"lbSpinBet", QStringLiteral("Bet")}};
+    return headings.at(name);
+}
+
+// What each image control shows, in the order of the game's pictures.
+const QString& pictureSource(Picture picture)
+{
+    static const std::array sources = {pictures::payTable, pictures::coins, pictures::bill50, pictures::bill100};
+    return sources.at(static_cast<std::size_t>(picture));
+}
+
+}  // namespace
+
+QWidget* Form1::makeControl(const ControlDesign& design)
+{
+    switch (design.kind) {
+    case ControlKind::heading: return makeHeading(design);
+    case ControlKind::displayBox: return makeDisplayBox(design);
+    case ControlKind::amount: return makeAmount(design);
+    case ControlKind::coinSlot: return makeCoinSlot(design);
+    case ControlKind::line:
+    case ControlKind::outline:
+    case ControlKind::filledFrame: return makeFrame(design);
+    case ControlKind::reelWindow: return makeReel(design);
+    case ControlKind::picture:
+    case ControlKind::prize: return makePicture(design);
+    case ControlKind::spinButton: return makeSpinButton(design);
+    case ControlKind::quitButton: return makeQuitButton(design);
+    }
+    throw std::logic_error("a control of no known kind");
+}
+
+QLabel* Form1::makeHeading(const ControlDesign& design)
+{
+    auto* label = new QLabel(QString::fromLatin1(design.caption), canvas_);
+    label->setFont(designFont(90, QFont::Bold));
+    label->setStyleSheet(textStyle(headingColour));
+    label->setAlignment(Qt::AlignCenter);
+    label->move(pixelBox(design).topLeft());
+    label->adjustSize();
+    return label;
+}
+
+QLabel* Form1::makeAmount(const ControlDesign& design)
+{
+    auto* label = new QLabel(QString::fromLatin1(design.caption), canvas_);
+    label->setFont(designFont(96, QFont::Bold));
+    label->setStyleSheet(textStyle(amountColour));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->move(pixelBox(design).topLeft());
+    label->adjustSize();
+    label->setAccessibleName(QString::fromLatin1(design.name));
+    controls_->add(labelNamed(design.name), label);
+    return label;
+}
+
+QLabel* Form1::makeDisplayBox(const ControlDesign& design)
+{
+    auto* label = new QLabel(canvas_);
+    label->setFont(designFont(96, QFont::Bold));
+    label->setStyleSheet(
+        QStringLiteral("color: %1; background: black; border: 1px solid %1;").arg(amountColour.name()));
+    label->setAlignment(Qt::AlignCenter);
+    label->setGeometry(pixelBox(design));
+    label->setAccessibleName(tallyName(design.name));
+    controls_->add(labelNamed(design.name), label);
+    return label;
+}
+
+QLabel* Form1::makeCoinSlot(const ControlDesign& design)
+{
+    auto* slot = new ClickableLabel(canvas_);
+    slot->setStyleSheet(QStringLiteral("background: %1; border: 1px solid black;").arg(coinSlotColour.name()));
+    slot->setGeometry(pixelBox(design));
+    slot->setCursor(pictures::coinSlotPointer());
+    slot->setAccessibleName(QStringLiteral("Coin Slot"));
+    connect(slot, &ClickableLabel::clicked, this, [this] { machine_.lbCoinSlot_Click(); });
+    return slot;
+}
+
+QFrame* Form1::makeFrame(const ControlDesign& design)
+{
+    auto* frame = new QFrame(canvas_);
+    const QString colour = QColor(design.colour).name();
+    // A line is a one-pixel strip of its colour; an outline lies inside its
+    // rectangle, however wide it is.
+    if (design.kind == ControlKind::line)
+        frame->setStyleSheet(QStringLiteral("background: %1;").arg(colour));
+    else
+        frame->setStyleSheet(QStringLiteral("border: %1px solid %2; background: %3;")
+                                 .arg(design.lineWidth)
+                                 .arg(colour, design.kind == ControlKind::filledFrame ? "black" : "transparent"));
+    frame->setGeometry(pixelBox(design));
+    frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return frame;
+}
+
+ReelWindow* Form1::makeReel(const ControlDesign& design)
+{
+    auto* reel = new ReelWindow(canvas_);
+    reel->setGeometry(pixelBox(design));
+    controls_->addReel(QString::fromLatin1(design.name).section(QLatin1Char('_'), -1).toInt(), reel);
+    return reel;
+}
+
+QWidget* Form1::makePicture(const ControlDesign& design)
+{
+    const Picture picture = pictureNamed(design.name);
+    const QString& source = pictureSource(picture);
+    QWidget* widget = nullptr;
+    if (source.endsWith(QLatin1String(".svg"))) {
+        widget = new QSvgWidget(source, canvas_);
+    } else {
+        auto* label = new QLabel(canvas_);
+        label->setPixmap(QPixmap(source));
+        label->setScaledContents(design.kind == ControlKind::prize);
+        widget = label;
+    }
+    widget->setGeometry(pixelBox(design));
+    if (design.kind == ControlKind::picture)
+        widget->adjustSize();  // at its own size
+    widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // A prize shows only after a win.
+    widget->setHidden(design.kind == ControlKind::prize);
+    controls_->add(picture, widget);
+    return widget;
+}
+
+QPushButton* Form1::makeSpinButton(const ControlDesign& design)
+{
+    auto* button = new QPushButton(canvas_);
+    button->setIcon(QIcon(pictures::spinFace));
+    button->setIconSize(QSize(105, 50));
+    button->setGeometry(pixelBox(design));
+    button->setCursor(pictures::spinPointer());
+    button->setAccessibleName(QStringLiteral("Spin"));
+    connect(button, &QPushButton::clicked, this, [this] { machine_.cmdSpin_Click(); });
+    controls_->add(Button::cmdSpin, button);
+    return button;
+}
+
+QPushButton* Form1::makeQuitButton(const ControlDesign& design)
+{
+    auto* button = new QPushButton(QString::fromLatin1(design.caption), canvas_);
+    button->setFont(designFont(96, QFont::Bold));
+    button->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: black; border: 2px outset #e070e0; }"
+                                         "QPushButton:pressed { border-style: inset; }"
+                                         "QPushButton:disabled { color: #804080; }"
+                                         "QPushButton:focus { outline: 1px dotted black; }")
+                              .arg(quitFaceColour.name()));
+    button->setGeometry(pixelBox(design));
+    button->setAccessibleName(QStringLiteral("Quit"));
+    connect(button, &QPushButton::clicked, this, [this] { machine_.cmdQuit_Click(); });
+    controls_->add(Button::cmdQuit, button);
+    return button;
+}
+
+}  // namespace spinzaro

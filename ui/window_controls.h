@@ -1,0 +1,60 @@
+// The game's window operations, carried out on the main window's widgets.
+#pragma once
+
+#include "image_list.h"
+#include "window_operations.h"
+
+#include <array>
+#include <functional>
+#include <map>
+#include <string>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace spinzaro {
+
+class ReelWindow;
+class WindowTimer;
+
+// The main window hands over each widget the game addresses as it makes it.
+// Tests and benchmarks subclass this to watch or redirect operations.
+class WindowControls : public WindowOperations {
+public:
+    void add(Label label, QLabel* widget);
+    void add(Picture picture, QWidget* widget);
+    void add(Button button, QPushButton* widget);
+    void add(Timer timer, WindowTimer* widget);
+    void addReel(int reel, ReelWindow* widget);
+
+    QPushButton* button(Button button) const { return buttons_.at(button); }
+    WindowTimer* timer(Timer timer) const { return timers_.at(timer); }
+
+    // What the main window does with a cue, and how it closes once the timers
+    // have stopped; it sets both when it takes these controls.
+    std::function<void(const std::string& path)> cueSink;
+    std::function<void()> closeWindow;
+
+    void setCaption(Label label, std::string_view text) override;
+    void setVisible(Label label, bool visible) override;
+    void setVisible(Picture picture, bool visible) override;
+    void setEnabled(Button button, bool enabled) override;
+    void setEnabled(Timer timer, bool enabled) override;
+    void setReelPicture(int reel, int entry) override;
+    bool reelShows(int reel, int entry) const override;
+    void openAbout() override;
+    void endProgram() override;
+    std::string applicationFolder() const override;
+    void playWave(const std::string& path) override;
+
+private:
+    ImageList imageList_;
+    std::map<Label, QLabel*> labels_;
+    std::map<Picture, QWidget*> pictures_;
+    std::map<Button, QPushButton*> buttons_;
+    std::map<Timer, WindowTimer*> timers_;
+    std::array<ReelWindow*, reelCount> reels_{};
+};
+
+}  // namespace spinzaro
