@@ -81,32 +81,45 @@ TEST(PicturesTest, ThePayTableHoldsEachSymbolInsideItsBandOnATransparentGround)
 
 TEST(PicturesTest, TheOtherPicturesHaveTheirSizesAndThePointersTheirHotSpots)
 {
-    EXPECT_EQ(QImage(pictures::spinFace).size(), QSize(105, 50));
-    EXPECT_EQ(QImage(pictures::bill50).size(), QSize(132, 58));
-    EXPECT_EQ(QImage(pictures::bill100).size(), QSize(600, 243));
-    EXPECT_EQ(QImage(pictures::icon).size(), QSize(32, 32));
-    EXPECT_EQ(QImage(pictures::aboutLogo).size(), QSize(157, 120));
-    EXPECT_EQ(QImage(pictures::aboutIcon).size(), QSize(32, 32));
-
+    const std::pair<QString, QSize> sizes[] = {
+        {pictures::spinFace, {105, 50}}, {pictures::bill50, {132, 58}},  {pictures::bill100, {600, 243}},
+        {pictures::icon, {32, 32}},      {pictures::aboutLogo, {157, 120}}, {pictures::aboutIcon, {32, 32}}};
+    for (const auto& [source, size] : sizes)
+        EXPECT_EQ(artwork::draw(source, 1.0).size(), size) << source.toStdString();
     QSvgRenderer coins(pictures::coins);
     ASSERT_TRUE(coins.isValid());
-    const double ratio = coins.viewBoxF().width() / coins.viewBoxF().height();
-    EXPECT_NEAR(ratio, 1.25, 0.1);
+    EXPECT_NEAR(coins.viewBoxF().width() / coins.viewBoxF().height(), 1.25, 0.1);
 
-    const QCursor hand = pictures::spinPointer();
-    EXPECT_EQ(hand.hotSpot(), QPoint(12, 1));
-    const QImage handImage = hand.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
-    ASSERT_EQ(handImage.size(), QSize(32, 32));
-    // The hot spot is the fingertip: drawn there, nothing above it.
-    EXPECT_GT(qAlpha(handImage.pixel(12, 1)), 0);
-    EXPECT_EQ(qAlpha(handImage.pixel(12, 0)), 0);
+    // Each pointer is drawn at its hot spot (the fingertip, the coin's centre)
+    // and clear at a point beside it (above the fingertip, the coin's corner).
+    const struct {
+        QCursor pointer;
+        QPoint hotSpot;
+        QPoint clear;
+    } pointers[] = {{pictures::spinPointer(1.0), {12, 1}, {12, 0}}, {pictures::coinSlotPointer(1.0), {16, 16}, {0, 0}}};
+    for (const auto& [pointer, hotSpot, clear] : pointers) {
+        EXPECT_EQ(pointer.hotSpot(), hotSpot);
+        const QImage image = pointer.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(image.size(), QSize(32, 32));
+        EXPECT_GT(qAlpha(image.pixel(hotSpot)), 0);
+        EXPECT_EQ(qAlpha(image.pixel(clear)), 0);
+    }
+}
 
-    const QCursor coin = pictures::coinSlotPointer();
-    EXPECT_EQ(coin.hotSpot(), QPoint(16, 16));
-    const QImage coinImage = coin.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
-    ASSERT_EQ(coinImage.size(), QSize(32, 32));
-    EXPECT_GT(qAlpha(coinImage.pixel(16, 16)), 0);
-    EXPECT_EQ(qAlpha(coinImage.pixel(0, 0)), 0);
+// On a screen of twice the density a symbol has four times the pixels, drawn
+// from its source, and stays the same object; back at 1 it is as before.
+TEST(ImageListTest, SymbolsAreDrawnAtTheScreensDensityInTheSameObjects)
+{
+    ImageList list;
+    const QPixmap* bell = &list.picture(4);
+    const QImage atOne = bell->toImage();
+    list.setDevicePixelRatio(2.0);
+    EXPECT_EQ(&list.picture(4), bell);
+    EXPECT_EQ(bell->size(), QSize(96, 96));
+    EXPECT_EQ(bell->deviceIndependentSize(), QSizeF(48, 48));
+    EXPECT_EQ(bell->toImage(), artwork::draw(pictures::symbolSource(4), 1.0, QSize(96, 96)).toImage());
+    list.setDevicePixelRatio(1.0);
+    EXPECT_EQ(bell->toImage(), atOne);
 }
 
 }  // namespace

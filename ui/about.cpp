@@ -41,10 +41,11 @@ QString versionLine(const QVersionNumber& version)
     return QStringLiteral("Version %1.%2").arg(version.majorVersion()).arg(version.minorVersion());
 }
 
-FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent), logo_(pictures::aboutLogo)
+FrmAbout::FrmAbout(QWidget* parent)
+    : QDialog(parent), logo_(artwork::draw(pictures::aboutLogo, parent ? parent->devicePixelRatioF() : qApp->devicePixelRatio()))
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowIcon(QIcon(pictures::aboutIcon));
+    setWindowIcon(artwork::icon(pictures::aboutIcon));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(toPixels(4728), toPixels(2436));
 

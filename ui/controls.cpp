@@ -15,7 +15,7 @@ void ReelWindow::setPicture(const QPixmap* picture)
 {
     picture_ = picture;
     if (picture_ != nullptr)
-        resize(picture_->size());
+        resize(picture_->deviceIndependentSize().toSize());  // logical pixels, at any density
     update();
 }
 

@@ -10,6 +10,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 #include <array>
 
@@ -35,7 +37,7 @@ Form1::Form1(std::unique_ptr<RandomSource> random, std::unique_ptr<WindowControl
     controls_->closeWindow = [this] { end(); };
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Spinzaro"));
-    setWindowIcon(QIcon(pictures::icon));
+    setWindowIcon(artwork::icon(pictures::icon));
     // Minimise and close, but no maximise; the frame stays resizable.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -52,6 +54,7 @@ Form1::Form1(std::unique_ptr<RandomSource> random, std::unique_ptr<WindowControl
     setCentralWidget(canvas_);
 
     buildControls();
+    controls_->setDevicePixelRatio(devicePixelRatioF());
     resize(toPixels(clientWidthTwips), toPixels(clientHeightTwips) + menuBar()->sizeHint().height());
     machine_.Form_Load();
 }
@@ -83,7 +86,26 @@ void Form1::showEvent(QShowEvent* event)
     shownOnce_ = true;
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - frameGeometry().center() + pos());
+    if (QWindow* window = windowHandle())
+        connect(window, &QWindow::screenChanged, this, &Form1::followScreenDensity);
     controls_->button(Button::cmdQuit)->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::followScreenDensity()
+{
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == controls_->imageList().devicePixelRatio())
+        return;
+    // A reel must not change its picture object, nor its look, mid-round.
+    if (machine_.reelsTurning()) {
+        QTimer::singleShot(timerIntervalMs(Timer::Timer1), this, &Form1::followScreenDensity);
+        return;
+    }
+    controls_->setDevicePixelRatio(ratio);
+    auto* spin = controls_->button(Button::cmdSpin);
+    spin->setIcon(QIcon(artwork::draw(pictures::spinFace, ratio)));
+    spin->setCursor(pictures::spinPointer(ratio));
+    canvas_->findChild<QWidget*>(QStringLiteral("lbCoinSlot"))->setCursor(pictures::coinSlotPointer(ratio));
 }
 
 void Form1::closeEvent(QCloseEvent* event)

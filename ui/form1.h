@@ -56,6 +56,8 @@ private:
     QPushButton* makeSpinButton(const ControlDesign& design);
     QPushButton* makeQuitButton(const ControlDesign& design);
     void end();
+    // Pictures follow the window to a screen of another density, between rounds.
+    void followScreenDensity();
 
     std::unique_ptr<RandomSource> random_;
     std::unique_ptr<WindowControls> controls_;

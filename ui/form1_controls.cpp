@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QSvgRenderer>
 #include <QSvgWidget>
 
 #include <array>
@@ -57,13 +58,6 @@ QString tallyName(std::string_view name)
                                                                  {"lbAhead", QStringLiteral("Balance")},
                                                                  {"lbSpinBet", QStringLiteral("Bet")}};
     return headings.at(name);
-}
-
-// What each image control shows, in the order of the game's pictures.
-const QString& pictureSource(Picture picture)
-{
-    static const std::array sources = {pictures::payTable, pictures::coins, pictures::bill50, pictures::bill100};
-    return sources.at(static_cast<std::size_t>(picture));
 }
 
 }  // namespace
@@ -129,7 +123,7 @@ QLabel* Form1::makeCoinSlot(const ControlDesign& design)
     auto* slot = new ClickableLabel(canvas_);
     slot->setStyleSheet(QStringLiteral("background: %1; border: 1px solid black;").arg(coinSlotColour.name()));
     slot->setGeometry(pixelBox(design));
-    slot->setCursor(pictures::coinSlotPointer());
+    slot->setCursor(pictures::coinSlotPointer(devicePixelRatioF()));
     slot->setAccessibleName(QStringLiteral("Coin Slot"));
     connect(slot, &ClickableLabel::clicked, this, [this] { machine_.lbCoinSlot_Click(); });
     return slot;
@@ -163,21 +157,15 @@ ReelWindow* Form1::makeReel(const ControlDesign& design)
 QWidget* Form1::makePicture(const ControlDesign& design)
 {
     const Picture picture = pictureNamed(design.name);
-    const QString& source = pictureSource(picture);
-    QWidget* widget = nullptr;
-    if (source.endsWith(QLatin1String(".svg"))) {
-        widget = new QSvgWidget(source, canvas_);
-    } else {
-        auto* label = new QLabel(canvas_);
-        label->setPixmap(QPixmap(source));
-        label->setScaledContents(design.kind == ControlKind::prize);
-        widget = label;
-    }
+    // Drawn from the source at every paint, so crisp at any density. A prize
+    // shows only after a win, and is read from its source then.
+    auto* widget = new QSvgWidget(canvas_);
+    if (design.kind == ControlKind::picture)
+        widget->load(pictures::source(picture));
     widget->setGeometry(pixelBox(design));
     if (design.kind == ControlKind::picture)
-        widget->adjustSize();  // at its own size
+        widget->resize(widget->renderer()->defaultSize());  // at its own size
     widget->setAttribute(Qt::WA_TransparentForMouseEvents);
-    // A prize shows only after a win.
     widget->setHidden(design.kind == ControlKind::prize);
     controls_->add(picture, widget);
     return widget;
@@ -186,10 +174,10 @@ QWidget* Form1::makePicture(const ControlDesign& design)
 QPushButton* Form1::makeSpinButton(const ControlDesign& design)
 {
     auto* button = new QPushButton(canvas_);
-    button->setIcon(QIcon(pictures::spinFace));
+    button->setIcon(QIcon(artwork::draw(pictures::spinFace, devicePixelRatioF())));
     button->setIconSize(QSize(105, 50));
     button->setGeometry(pixelBox(design));
-    button->setCursor(pictures::spinPointer());
+    button->setCursor(pictures::spinPointer(devicePixelRatioF()));
     button->setAccessibleName(QStringLiteral("Spin"));
     connect(button, &QPushButton::clicked, this, [this] { machine_.cmdSpin_Click(); });
     controls_->add(Button::cmdSpin, button);

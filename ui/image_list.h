@@ -1,6 +1,7 @@
 // The eight symbol pictures, and the other pictures of the window.
 #pragma once
 
+#include "artwork.h"
 #include "pay_table.h"
 
 #include <QCursor>
@@ -12,32 +13,43 @@
 namespace spinzaro {
 
 // Entries are addressed by 1-based index. picture(k) hands out the same
-// object every time: a reel window showing entry k is recognised by it.
+// object every time: a reel window showing entry k is recognised by it. Each
+// picture is drawn from its source when first asked for, at the list's
+// device pixel ratio.
 class ImageList {
 public:
-    ImageList();
     static constexpr int count = symbolCount;
     const QPixmap& picture(int entry) const;
+    // Whether shown is entry k's own object; asks nothing to be drawn.
+    bool holds(const QPixmap* shown, int entry) const { return shown == &pictures_.at(std::size_t(entry - 1)); }
+
+    // Draws the pictures again, into the same objects, for a screen of
+    // another density; the window does so between rounds only.
+    void setDevicePixelRatio(qreal ratio);
+    qreal devicePixelRatio() const { return ratio_; }
 
 private:
-    std::array<QPixmap, count> pictures_;
+    mutable std::array<QPixmap, count> pictures_;
+    qreal ratio_ = 1.0;
 };
 
-// Resource paths and loaders of the remaining pictures.
+// The sources of the remaining pictures.
 namespace pictures {
-inline const QString payTable = QStringLiteral(":/pictures/paytable.png");
-inline const QString spinFace = QStringLiteral(":/pictures/spin_face.png");
-inline const QString coins = QStringLiteral(":/pictures/coins.svg");
-inline const QString bill50 = QStringLiteral(":/pictures/bill50.png");
-inline const QString bill100 = QStringLiteral(":/pictures/bill100.png");
-inline const QString icon = QStringLiteral(":/pictures/icon.png");
-inline const QString aboutLogo = QStringLiteral(":/pictures/about_logo.png");
-inline const QString aboutIcon = QStringLiteral(":/pictures/about_icon.png");
-QString symbolPath(int entry);
+inline const QString payTable = artwork::source(QStringLiteral("paytable"));
+inline const QString spinFace = artwork::source(QStringLiteral("spin_face"));
+inline const QString coins = artwork::source(QStringLiteral("coins"));
+inline const QString bill50 = artwork::source(QStringLiteral("bill50"));
+inline const QString bill100 = artwork::source(QStringLiteral("bill100"));
+inline const QString icon = artwork::source(QStringLiteral("icon"));
+inline const QString aboutLogo = artwork::source(QStringLiteral("about_logo"));
+inline const QString aboutIcon = artwork::source(QStringLiteral("about_icon"));
+QString symbolSource(int entry);
+// What each image control of the game shows.
+const QString& source(Picture picture);
 
 // The pointing hand's fingertip, and the coin's centre.
-QCursor spinPointer();
-QCursor coinSlotPointer();
+QCursor spinPointer(qreal devicePixelRatio);
+QCursor coinSlotPointer(qreal devicePixelRatio);
 }  // namespace pictures
 
 }  // namespace spinzaro

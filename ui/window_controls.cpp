@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QSvgRenderer>
+#include <QSvgWidget>
 
 namespace spinzaro {
 
@@ -16,7 +18,7 @@ void WindowControls::add(Label label, QLabel* widget)
 {
     labels_[label] = widget;
 }
-void WindowControls::add(Picture picture, QWidget* widget)
+void WindowControls::add(Picture picture, QSvgWidget* widget)
 {
     pictures_[picture] = widget;
 }
@@ -48,7 +50,18 @@ void WindowControls::setVisible(Label label, bool visible)
 }
 void WindowControls::setVisible(Picture picture, bool visible)
 {
-    pictures_.at(picture)->setVisible(visible);
+    QSvgWidget* widget = pictures_.at(picture);
+    // A prize is read from its source the first time it is won, not at start-up.
+    if (visible && !widget->renderer()->isValid())
+        widget->load(pictures::source(picture));
+    widget->setVisible(visible);
+}
+
+void WindowControls::setDevicePixelRatio(qreal ratio)
+{
+    imageList_.setDevicePixelRatio(ratio);
+    for (ReelWindow* reel : reels_)
+        reel->update();
 }
 void WindowControls::setEnabled(Button button, bool enabled)
 {
@@ -66,7 +79,7 @@ void WindowControls::setReelPicture(int reel, int entry)
 
 bool WindowControls::reelShows(int reel, int entry) const
 {
-    return reels_.at(static_cast<std::size_t>(reel))->picture() == &imageList_.picture(entry);
+    return imageList_.holds(reels_.at(static_cast<std::size_t>(reel))->picture(), entry);
 }
 
 void WindowControls::openAbout()

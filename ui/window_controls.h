@@ -11,6 +11,7 @@
 
 class QLabel;
 class QPushButton;
+class QSvgWidget;
 class QWidget;
 
 namespace spinzaro {
@@ -23,13 +24,16 @@ class WindowTimer;
 class WindowControls : public WindowOperations {
 public:
     void add(Label label, QLabel* widget);
-    void add(Picture picture, QWidget* widget);
+    void add(Picture picture, QSvgWidget* widget);
     void add(Button button, QPushButton* widget);
     void add(Timer timer, WindowTimer* widget);
     void addReel(int reel, ReelWindow* widget);
 
     QPushButton* button(Button button) const { return buttons_.at(button); }
     WindowTimer* timer(Timer timer) const { return timers_.at(timer); }
+    const ImageList& imageList() const { return imageList_; }
+    // Between rounds only: the reels then show the same objects, redrawn.
+    void setDevicePixelRatio(qreal ratio);
 
     // What the main window does with a cue, and how it closes once the timers
     // have stopped; it sets both when it takes these controls.
@@ -51,7 +55,7 @@ public:
 private:
     ImageList imageList_;
     std::map<Label, QLabel*> labels_;
-    std::map<Picture, QWidget*> pictures_;
+    std::map<Picture, QSvgWidget*> pictures_;
     std::map<Button, QPushButton*> buttons_;
     std::map<Timer, WindowTimer*> timers_;
     std::array<ReelWindow*, reelCount> reels_{};
