@@ -8,14 +8,16 @@ cd "$(dirname "$0")"
 
 packages=(
     cmake g++ make pkg-config libgtest-dev libgmock-dev
-    qt6-base-dev qt6-svg-dev libpulse-dev libsndfile1-dev
+    qt6-base-dev qt6-svg-dev qt6-wayland libpulse-dev libsndfile1-dev
     fonts-liberation2
 )
 # Only the tests need these: metadata validators, private sound servers with
-# a silent sink, and an X server with a clicker and a file watcher for the
-# installed-game check.
+# a silent sink, an X server with a clicker and a file watcher for the
+# installed-game check, a headless Wayland compositor, and a private session
+# bus with the accessibility bus and the library a screen reader reads it by.
 test_packages=(
     desktop-file-utils appstream pulseaudio pulseaudio-utils xvfb xauth xdotool inotify-tools
+    weston dbus-daemon at-spi2-core libatspi2.0-dev
 )
 
 install_missing() {

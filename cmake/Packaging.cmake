@@ -106,12 +106,15 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Spinzaro Games <games@spinzaro.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# Qt loads its platform plugins at run time, so no library scan finds the
+# Wayland one; it is named here, so that a Wayland-only desktop can start the game.
 find_program(SPINZARO_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(SPINZARO_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland")
 else()
     # Without dpkg-dev the libraries the executable links are named by hand.
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6widgets6 (>= 6.2), libqt6svg6 (>= 6.2), libqt6svgwidgets6 (>= 6.2), libpulse0, libsndfile1")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6widgets6 (>= 6.2), libqt6svg6 (>= 6.2), libqt6svgwidgets6 (>= 6.2), libpulse0, libsndfile1, qt6-wayland")
 endif()
 
 set(CPACK_SOURCE_GENERATOR TGZ)

@@ -99,7 +99,9 @@ TEST_F(Form1Test, OpensReadyToPlayWithTheFocusOnQuit)
     EXPECT_EQ(spin->cursor().hotSpot(), QPoint(12, 1));
     EXPECT_EQ(control("lbCoinSlot")->cursor().hotSpot(), QPoint(16, 16));
     EXPECT_EQ(control<QPushButton>("cmdQuit")->text(), "&Quit");
-    EXPECT_TRUE(control("cmdQuit")->hasFocus());
+    // The focus the window gives when it is active; a Wayland compositor, not
+    // the window, decides when that is.
+    EXPECT_EQ(window.focusWidget(), control("cmdQuit"));
     EXPECT_EQ(control("lbCoinSlot")->accessibleName(), "Coin Slot");
     // A tally is read out by its heading.
     EXPECT_EQ(control("lbAhead")->accessibleName(), "Balance");
@@ -245,7 +247,7 @@ TEST_F(Form1Test, ThePauseEndsBehindAnOpenAboutWindow)
         buttonsBack = QTest::qWaitFor([&] { return enabled("cmdSpin") && enabled("cmdQuit"); });
         QTest::mouseClick(about.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
     });
-    QTest::keyClick(&window, Qt::Key_A, Qt::AltModifier);
+    window.menuBar()->actions().front()->trigger();
     EXPECT_TRUE(buttonsBack);
     EXPECT_EQ(controls->cues.back(), "CoinsWin.wav");
 }

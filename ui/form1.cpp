@@ -4,6 +4,7 @@
 #include "controls.h"
 #include "cue_player.h"
 #include "layout.h"
+#include "spoken.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -53,7 +54,9 @@ Form1::Form1(std::unique_ptr<RandomSource> random, std::unique_ptr<WindowControl
     canvas_->setPalette(palette);
     setCentralWidget(canvas_);
 
+    installAccessibility();
     buildControls();
+    controls_->addAnnouncement(new Announcement(this));  // no control of the design
     controls_->setDevicePixelRatio(devicePixelRatioF());
     resize(toPixels(clientWidthTwips), toPixels(clientHeightTwips) + menuBar()->sizeHint().height());
     machine_.Form_Load();

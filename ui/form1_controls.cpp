@@ -3,6 +3,7 @@
 
 #include "controls.h"
 #include "layout.h"
+#include "spoken.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -100,8 +101,9 @@ QLabel* Form1::makeAmount(const ControlDesign& design)
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->move(pixelBox(design).topLeft());
     label->adjustSize();
-    label->setAccessibleName(QString::fromLatin1(design.name));
-    controls_->add(labelNamed(design.name), label);
+    const Label row = labelNamed(design.name);
+    label->setAccessibleName(payRowWords(static_cast<int>(row) - static_cast<int>(Label::lbAmount_0), label->text()));
+    controls_->add(row, label);
     return label;
 }
 
@@ -113,8 +115,7 @@ QLabel* Form1::makeDisplayBox(const ControlDesign& design)
         QStringLiteral("color: %1; background: black; border: 1px solid %1;").arg(amountColour.name()));
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(pixelBox(design));
-    label->setAccessibleName(tallyName(design.name));
-    controls_->add(labelNamed(design.name), label);
+    controls_->addTally(labelNamed(design.name), label, tallyName(design.name));
     return label;
 }
 
@@ -150,7 +151,9 @@ ReelWindow* Form1::makeReel(const ControlDesign& design)
 {
     auto* reel = new ReelWindow(canvas_);
     reel->setGeometry(pixelBox(design));
-    controls_->addReel(QString::fromLatin1(design.name).section(QLatin1Char('_'), -1).toInt(), reel);
+    const int index = QString::fromLatin1(design.name).section(QLatin1Char('_'), -1).toInt();
+    reel->setAccessibleName(QStringLiteral("Reel %1: empty").arg(index + 1));
+    controls_->addReel(index, reel);
     return reel;
 }
 
@@ -167,6 +170,7 @@ QWidget* Form1::makePicture(const ControlDesign& design)
         widget->resize(widget->renderer()->defaultSize());  // at its own size
     widget->setAttribute(Qt::WA_TransparentForMouseEvents);
     widget->setHidden(design.kind == ControlKind::prize);
+    widget->setAccessibleName(pictureWords(picture));
     controls_->add(picture, widget);
     return widget;
 }

@@ -3,12 +3,14 @@
 
 #include "about.h"
 #include "controls.h"
+#include "spoken.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QSvgRenderer>
 #include <QSvgWidget>
 
@@ -35,13 +37,25 @@ void WindowControls::addReel(int reel, ReelWindow* widget)
     reels_.at(static_cast<std::size_t>(reel)) = widget;
 }
 
+void WindowControls::addTally(Label label, QLabel* widget, const QString& heading)
+{
+    add(label, widget);
+    headings_[label] = heading;
+    widget->setAccessibleName(heading);
+}
+
 void WindowControls::setCaption(Label label, std::string_view text)
 {
     QLabel* target = labels_.at(label);
-    target->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    const QString caption = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    target->setText(caption);
+    if (headings_.contains(label))
+        target->setAccessibleName(headings_.at(label) + QLatin1Char(' ') + caption);
     // Amounts grow to the right with their text; display boxes keep their size.
-    if (label >= Label::lbAmount_0)
+    if (label >= Label::lbAmount_0) {
         target->adjustSize();
+        target->setAccessibleName(payRowWords(static_cast<int>(label) - static_cast<int>(Label::lbAmount_0), caption));
+    }
 }
 
 void WindowControls::setVisible(Label label, bool visible)
@@ -55,6 +69,25 @@ void WindowControls::setVisible(Picture picture, bool visible)
     if (visible && !widget->renderer()->isValid())
         widget->load(pictures::source(picture));
     widget->setVisible(visible);
+    // A prize shows only on a win; its amount is written later in the same
+    // handler, so the words wait until the handler is done.
+    if (announcement_ != nullptr && picture != Picture::imgMenu) {
+        if (visible)
+            QTimer::singleShot(0, announcement_, [this] { announceWin(); });
+        else
+            announcement_->withdraw();
+    }
+}
+
+void WindowControls::announceWin()
+{
+    for (int element = 0; element < amountLabelCount; ++element) {
+        const QLabel* row = labels_.at(lbAmount(element));
+        if (row->isVisible() && !payLineWords(element).isEmpty()) {
+            announcement_->announce(QStringLiteral("You win %1 on %2").arg(row->text(), payLineWords(element)));
+            return;
+        }
+    }
 }
 
 void WindowControls::setDevicePixelRatio(qreal ratio)
@@ -74,7 +107,9 @@ void WindowControls::setEnabled(Timer timer, bool enabled)
 
 void WindowControls::setReelPicture(int reel, int entry)
 {
-    reels_.at(static_cast<std::size_t>(reel))->setPicture(&imageList_.picture(entry));
+    ReelWindow* window = reels_.at(static_cast<std::size_t>(reel));
+    window->setPicture(&imageList_.picture(entry));
+    window->setAccessibleName(QStringLiteral("Reel %1: %2").arg(reel + 1).arg(symbolWords(entry)));
 }
 
 bool WindowControls::reelShows(int reel, int entry) const

@@ -9,6 +9,8 @@
 #include <map>
 #include <string>
 
+#include <QString>
+
 class QLabel;
 class QPushButton;
 class QSvgWidget;
@@ -16,6 +18,7 @@ class QWidget;
 
 namespace spinzaro {
 
+class Announcement;
 class ReelWindow;
 class WindowTimer;
 
@@ -28,6 +31,9 @@ public:
     void add(Button button, QPushButton* widget);
     void add(Timer timer, WindowTimer* widget);
     void addReel(int reel, ReelWindow* widget);
+    // A display box, heard as its heading and its amount ("Bets $3.00").
+    void addTally(Label label, QLabel* widget, const QString& heading);
+    void addAnnouncement(Announcement* widget) { announcement_ = widget; }
 
     QPushButton* button(Button button) const { return buttons_.at(button); }
     WindowTimer* timer(Timer timer) const { return timers_.at(timer); }
@@ -53,7 +59,11 @@ public:
     void playWave(const std::string& path) override;
 
 private:
+    void announceWin();
+
     ImageList imageList_;
+    std::map<Label, QString> headings_;
+    Announcement* announcement_ = nullptr;
     std::map<Label, QLabel*> labels_;
     std::map<Picture, QSvgWidget*> pictures_;
     std::map<Button, QPushButton*> buttons_;

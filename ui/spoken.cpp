@@ -1,0 +1,104 @@
+// The accessible side of the window.
+#include "spoken.h"
+
+#include "controls.h"
+#include "pay_table.h"
+
+#include <QAccessibleWidget>
+
+namespace spinzaro {
+
+QString symbolWords(int entry)
+{
+    QString words;
+    for (const char letter : symbolName(static_cast<Symbol>(entry))) {
+        const QChar character = QLatin1Char(letter);
+        if (character.isUpper())
+            words += QLatin1Char(' ');
+        words += character.toLower();
+    }
+    return words;
+}
+
+QString payLineWords(int amountElement)
+{
+    for (const PayRow& row : payTable)
+        if (row.amountLabel == amountElement) {
+            const QString symbol = symbolWords(static_cast<int>(row.symbol));
+            return QStringList{symbol, symbol, symbol}.join(QLatin1Char(' '));
+        }
+    return {};
+}
+
+QString payRowWords(int amountElement, const QString& amount)
+{
+    const QString line = payLineWords(amountElement);
+    return line.isEmpty() ? amount : line + QStringLiteral(" pays ") + amount;
+}
+
+QString pictureWords(Picture picture)
+{
+    switch (picture) {
+    case Picture::imgMenu: return QStringLiteral("pay table");
+    case Picture::imgCoins2: return QStringLiteral("coins");
+    case Picture::img50bill: return QStringLiteral("fifty-dollar bill");
+    case Picture::img100Bill: return QStringLiteral("hundred-dollar bill");
+    }
+    return {};
+}
+
+Announcement::Announcement(QWidget* parent) : QWidget(parent)
+{
+    setGeometry(0, 0, 1, 1);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+}
+
+void Announcement::announce(const QString& words)
+{
+    setAccessibleName(words);
+    show();
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
+void Announcement::withdraw()
+{
+    hide();
+}
+
+namespace {
+
+// The coin slot works like a button: tools may press it.
+class AccessibleCoinSlot : public QAccessibleWidget {
+public:
+    explicit AccessibleCoinSlot(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Button) {}
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            emit static_cast<ClickableLabel*>(widget())->clicked();
+    }
+};
+
+QAccessibleInterface* accessibleOf(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("spinzaro::ClickableLabel"))
+        return new AccessibleCoinSlot(static_cast<QWidget*>(object));
+    if (className == QLatin1String("spinzaro::Announcement"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::AlertMessage);
+    return nullptr;
+}
+
+}  // namespace
+
+void installAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(accessibleOf);
+        return true;
+    }();
+    (void)installed;
+}
+
+}  // namespace spinzaro
