@@ -7,6 +7,8 @@
 
 namespace spinzaro {
 
+class AudioThread;
+
 class CuePlayer {
 public:
     // server: a PulseAudio address such as "unix:/run/pulse/native"; empty
@@ -24,7 +26,6 @@ public:
     void stop();
 
 private:
-    class AudioThread;
     std::unique_ptr<AudioThread> thread_;
 };
 

@@ -1,7 +1,6 @@
 // The window design's own widgets.
 #include "controls.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace spinzaro {
@@ -25,19 +24,6 @@ void ReelWindow::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.drawPixmap(0, 0, *picture_);
-}
-
-void ClickableLabel::mousePressEvent(QMouseEvent* event)
-{
-    pressed_ = event->button() == Qt::LeftButton;
-}
-
-void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
-{
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click)
-        emit clicked();
 }
 
 WindowTimer::WindowTimer(QObject* parent, int intervalMs) : QTimer(parent)

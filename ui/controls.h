@@ -1,7 +1,6 @@
 // The few widgets whose behaviour is the game's own, beyond Qt's.
 #pragma once
 
-#include <QLabel>
 #include <QTimer>
 #include <QWidget>
 
@@ -21,23 +20,6 @@ protected:
 
 private:
     const QPixmap* picture_ = nullptr;
-};
-
-// A label that reports a click: a press and a release inside it.
-class ClickableLabel : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-
-signals:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    bool pressed_ = false;
 };
 
 // An interval timer with the window's rules: enabling a running timer leaves

@@ -49,7 +49,7 @@ private:
     QLabel* makeHeading(const ControlDesign& design);
     QLabel* makeAmount(const ControlDesign& design);
     QLabel* makeDisplayBox(const ControlDesign& design);
-    QLabel* makeCoinSlot(const ControlDesign& design);
+    QPushButton* makeCoinSlot(const ControlDesign& design);
     QFrame* makeFrame(const ControlDesign& design);
     ReelWindow* makeReel(const ControlDesign& design);
     QWidget* makePicture(const ControlDesign& design);

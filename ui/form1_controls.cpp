@@ -119,14 +119,17 @@ QLabel* Form1::makeDisplayBox(const ControlDesign& design)
     return label;
 }
 
-QLabel* Form1::makeCoinSlot(const ControlDesign& design)
+QPushButton* Form1::makeCoinSlot(const ControlDesign& design)
 {
-    auto* slot = new ClickableLabel(canvas_);
+    // A flat button: clicked by a press and a release inside it, pressed by
+    // assistive tools, and out of the tab order like the label it looks like.
+    auto* slot = new QPushButton(canvas_);
     slot->setStyleSheet(QStringLiteral("background: %1; border: 1px solid black;").arg(coinSlotColour.name()));
+    slot->setFocusPolicy(Qt::NoFocus);
     slot->setGeometry(pixelBox(design));
     slot->setCursor(pictures::coinSlotPointer(devicePixelRatioF()));
     slot->setAccessibleName(QStringLiteral("Coin Slot"));
-    connect(slot, &ClickableLabel::clicked, this, [this] { machine_.lbCoinSlot_Click(); });
+    connect(slot, &QPushButton::clicked, this, [this] { machine_.lbCoinSlot_Click(); });
     return slot;
 }
 

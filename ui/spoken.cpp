@@ -1,7 +1,6 @@
 // The accessible side of the window.
 #include "spoken.h"
 
-#include "controls.h"
 #include "pay_table.h"
 
 #include <QAccessibleWidget>
@@ -69,22 +68,8 @@ void Announcement::withdraw()
 
 namespace {
 
-// The coin slot works like a button: tools may press it.
-class AccessibleCoinSlot : public QAccessibleWidget {
-public:
-    explicit AccessibleCoinSlot(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Button) {}
-    QStringList actionNames() const override { return {pressAction()}; }
-    void doAction(const QString& action) override
-    {
-        if (action == pressAction())
-            emit static_cast<ClickableLabel*>(widget())->clicked();
-    }
-};
-
 QAccessibleInterface* accessibleOf(const QString& className, QObject* object)
 {
-    if (className == QLatin1String("spinzaro::ClickableLabel"))
-        return new AccessibleCoinSlot(static_cast<QWidget*>(object));
     if (className == QLatin1String("spinzaro::Announcement"))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::AlertMessage);
     return nullptr;

@@ -28,7 +28,7 @@ public:
     void withdraw();
 };
 
-// Lets assistive tools press the coin slot and hear announcements as alerts.
+// Lets assistive tools hear announcements as alerts.
 void installAccessibility();
 
 }  // namespace spinzaro

@@ -1,0 +1,241 @@
+// The audio thread: one request at a time, one stream per cue, and a fresh
+// connection whenever the server was lost or stopped answering.
+#include "audio_thread.h"
+
+#include <pulse/operation.h>
+#include <pulse/proplist.h>
+#include <pulse/timeval.h>
+
+#include <csignal>
+#include <utility>
+
+#include <pthread.h>
+
+namespace spinzaro {
+
+void AudioThread::run()
+{
+    // Signals are the event thread's business (Ctrl+C, a dying child).
+    sigset_t all;
+    sigfillset(&all);
+    pthread_sigmask(SIG_BLOCK, &all, nullptr);
+    // Connecting before the first cue spares it that wait.
+    connect();
+    while (!quit_) {
+        if (pa_mainloop_iterate(loop_, 1, nullptr) < 0)
+            break;
+        serveRequest();
+    }
+    dropConnection();
+}
+
+void AudioThread::serveRequest()
+{
+    std::optional<Request> request;
+    {
+        const std::lock_guard lock(mutex_);
+        request.swap(request_);
+    }
+    if (!request)
+        return;
+    const Clock::time_point asked = Clock::now();
+    dropStream();  // the newest cue cuts off the one before, and stop just that
+    waiting_.reset();
+    if (request->path.empty())
+        return;
+    std::optional<Wave> wave = readWave(request->path);
+    if (!wave)
+        return;
+    Cue cue{std::move(*wave), asked};
+    if (context_ != nullptr && pa_context_get_state(context_) == PA_CONTEXT_READY) {
+        startStream(std::move(cue));
+        return;
+    }
+    waiting_ = std::move(cue);
+    if (context_ == nullptr)
+        connect();
+}
+
+void AudioThread::connect()
+{
+    pa_proplist* properties = pa_proplist_new();
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Spinzaro");
+    pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
+    context_ = pa_context_new_with_proplist(pa_mainloop_get_api(loop_), "Spinzaro", properties);
+    pa_proplist_free(properties);
+    if (context_ == nullptr)
+        return;
+    pa_context_set_state_callback(context_, contextChanged, this);
+    // Never start a server of our own: the desktop runs one, or there is no sound.
+    if (pa_context_connect(context_, server_.empty() ? nullptr : server_.c_str(), PA_CONTEXT_NOAUTOSPAWN, nullptr) <
+        0) {
+        dropConnection();
+        return;
+    }
+    armTimer(answerTimeoutUs, answerOverdue);
+}
+
+void AudioThread::startStream(Cue cue)
+{
+    const pa_sample_spec spec{PA_SAMPLE_S16NE, static_cast<std::uint32_t>(cue.wave.sampleRate),
+                              static_cast<std::uint8_t>(cue.wave.channels)};
+    if (cue.wave.channels > static_cast<int>(PA_CHANNELS_MAX) || pa_sample_spec_valid(&spec) == 0)
+        return;
+    stream_ = pa_stream_new(context_, "cue", &spec, nullptr);
+    if (stream_ == nullptr)
+        return;
+    pa_stream_set_state_callback(stream_, streamChanged, this);
+    const auto unset = static_cast<std::uint32_t>(-1);
+    const pa_buffer_attr buffer{unset, static_cast<std::uint32_t>(pa_usec_to_bytes(targetLatencyUs, &spec)), unset,
+                                unset, unset};
+    if (pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0) {
+        dropStream();
+        return;
+    }
+    waiting_ = std::move(cue);
+    armTimer(answerTimeoutUs, answerOverdue);
+}
+
+void AudioThread::writeCue(pa_stream* stream)
+{
+    disarmTimer();
+    if (!waiting_ || !waiting_->fresh()) {
+        dropStream();
+        return;
+    }
+    const std::vector<std::int16_t>& samples = waiting_->wave.samples;
+    // All at once: the server buffers it, so the cue needs no further word
+    // from this thread and survives a busy client.
+    pa_stream_write(stream, samples.data(), samples.size() * sizeof(std::int16_t), nullptr, 0, PA_SEEK_RELATIVE);
+    waiting_.reset();
+    // Draining also starts a cue shorter than the server's start threshold.
+    drain_ = pa_stream_drain(stream, drained, this);
+}
+
+void AudioThread::dropStream()
+{
+    disarmTimer();
+    if (drain_ != nullptr) {
+        pa_operation_cancel(drain_);
+        pa_operation_unref(drain_);
+        drain_ = nullptr;
+    }
+    if (stream_ != nullptr)
+        letStreamGo(std::exchange(stream_, nullptr));
+}
+
+// A stream the server is still creating cannot be disconnected yet: it goes
+// once it is ready, so that no silent stream is left on the server.
+void AudioThread::letStreamGo(pa_stream* stream)
+{
+    pa_stream_set_state_callback(stream, leavingStreamChanged, nullptr);
+    leavingStreamChanged(stream, nullptr);
+}
+
+void AudioThread::leavingStreamChanged(pa_stream* stream, void*)
+{
+    switch (pa_stream_get_state(stream)) {
+    case PA_STREAM_READY: pa_stream_disconnect(stream); break;
+    case PA_STREAM_FAILED:
+    case PA_STREAM_TERMINATED:
+        pa_stream_set_state_callback(stream, nullptr, nullptr);
+        pa_stream_unref(stream);
+        break;
+    default: break;
+    }
+}
+
+void AudioThread::dropConnection()
+{
+    dropStream();
+    waiting_.reset();
+    if (context_ == nullptr)
+        return;
+    // Its streams end with it, and their callbacks release them.
+    pa_context* const context = std::exchange(context_, nullptr);
+    pa_context_set_state_callback(context, nullptr, nullptr);
+    pa_context_disconnect(context);
+    pa_context_unref(context);
+}
+
+void AudioThread::armTimer(pa_usec_t afterUs,
+                                      void (*callback)(pa_mainloop_api*, pa_time_event*, const timeval*, void*))
+{
+    disarmTimer();
+    timeval due{};
+    pa_gettimeofday(&due);
+    pa_timeval_add(&due, afterUs);
+    timer_ = pa_mainloop_get_api(loop_)->time_new(pa_mainloop_get_api(loop_), &due, callback, this);
+}
+
+void AudioThread::disarmTimer()
+{
+    if (timer_ == nullptr)
+        return;
+    pa_mainloop_get_api(loop_)->time_free(timer_);
+    timer_ = nullptr;
+}
+
+void AudioThread::contextChanged(pa_context* context, void* self)
+{
+    auto& thread = *static_cast<AudioThread*>(self);
+    switch (pa_context_get_state(context)) {
+    case PA_CONTEXT_READY: {
+        thread.disarmTimer();
+        std::optional<Cue> cue;
+        cue.swap(thread.waiting_);
+        if (cue && cue->fresh())
+            thread.startStream(std::move(*cue));
+        break;
+    }
+    case PA_CONTEXT_FAILED:
+    case PA_CONTEXT_TERMINATED:
+        // Gone or never there; the next cue tries again.
+        thread.dropConnection();
+        break;
+    default:
+        break;
+    }
+}
+
+void AudioThread::streamChanged(pa_stream* stream, void* self)
+{
+    auto& thread = *static_cast<AudioThread*>(self);
+    if (stream != thread.stream_)
+        return;
+    switch (pa_stream_get_state(stream)) {
+    case PA_STREAM_READY:
+        thread.writeCue(stream);
+        break;
+    case PA_STREAM_FAILED:
+    case PA_STREAM_TERMINATED:
+        thread.dropStream();
+        break;
+    default:
+        break;
+    }
+}
+
+void AudioThread::drained(pa_stream* stream, int success, void* self)
+{
+    auto& thread = *static_cast<AudioThread*>(self);
+    if (thread.drain_ != nullptr) {
+        pa_operation_unref(thread.drain_);
+        thread.drain_ = nullptr;
+    }
+    if (stream == thread.stream_ && success != 0)
+        thread.armTimer(tailUs, tailPlayed);
+}
+
+void AudioThread::answerOverdue(pa_mainloop_api*, pa_time_event*, const timeval*, void* self)
+{
+    static_cast<AudioThread*>(self)->dropConnection();
+}
+
+void AudioThread::tailPlayed(pa_mainloop_api*, pa_time_event*, const timeval*, void* self)
+{
+    // Frees the server's stream, so that an idle sink may suspend.
+    static_cast<AudioThread*>(self)->dropStream();
+}
+
+}  // namespace spinzaro

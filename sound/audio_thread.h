@@ -1,0 +1,106 @@
+// The cue player's audio thread: reads wave files and talks to the sound
+// server through PulseAudio's client library, never on the window's thread.
+#pragma once
+
+#include "wave_file.h"
+
+#include <pulse/context.h>
+#include <pulse/mainloop.h>
+#include <pulse/stream.h>
+
+#include <atomic>
+#include <chrono>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+
+namespace spinzaro {
+
+using Clock = std::chrono::steady_clock;
+
+// A server that has not answered within this is taken as stalled: the
+// connection is dropped and a later cue makes a new one.
+constexpr pa_usec_t answerTimeoutUs = 1'000'000;
+// A cue that could not start within this is dropped rather than heard late.
+constexpr auto freshFor = std::chrono::milliseconds(250);
+// Small enough that a cue starts at once, large enough not to underrun on a
+// busy machine; the whole cue is handed over in one write anyway.
+constexpr pa_usec_t targetLatencyUs = 25'000;
+// The server reports a cue drained once its sink has taken the last sample;
+// the stream is kept this much longer so that the sink plays the tail out.
+constexpr pa_usec_t tailUs = 250'000;
+
+struct Request {
+    std::string path;  // empty: stop
+};
+
+class AudioThread {
+public:
+    explicit AudioThread(std::string server) : server_(std::move(server)), loop_(pa_mainloop_new())
+    {
+        thread_ = std::thread([this] { run(); });
+    }
+
+    ~AudioThread()
+    {
+        quit_ = true;
+        pa_mainloop_wakeup(loop_);
+        thread_.join();
+        pa_mainloop_free(loop_);
+    }
+
+    AudioThread(const AudioThread&) = delete;
+    AudioThread& operator=(const AudioThread&) = delete;
+
+    // Event thread: only a short lock to leave the request, and a wake-up.
+    void post(Request request)
+    {
+        {
+            const std::lock_guard lock(mutex_);
+            request_ = std::move(request);
+        }
+        pa_mainloop_wakeup(loop_);
+    }
+
+private:
+    struct Cue {
+        Wave wave;
+        Clock::time_point asked;
+        bool fresh() const { return Clock::now() - asked < freshFor; }
+    };
+
+    void run();
+    void serveRequest();
+    void connect();
+    void startStream(Cue cue);
+    void writeCue(pa_stream* stream);
+    void dropStream();
+    static void letStreamGo(pa_stream* stream);
+    void dropConnection();
+    void armTimer(pa_usec_t afterUs, void (*callback)(pa_mainloop_api*, pa_time_event*, const timeval*, void*));
+    void disarmTimer();
+
+    static void contextChanged(pa_context* context, void* self);
+    static void streamChanged(pa_stream* stream, void* self);
+    static void leavingStreamChanged(pa_stream* stream, void*);
+    static void drained(pa_stream* stream, int success, void* self);
+    static void answerOverdue(pa_mainloop_api*, pa_time_event*, const timeval*, void* self);
+    static void tailPlayed(pa_mainloop_api*, pa_time_event*, const timeval*, void* self);
+
+    const std::string server_;
+    pa_mainloop* const loop_;
+    std::thread thread_;
+    std::atomic<bool> quit_{false};
+    std::mutex mutex_;
+    std::optional<Request> request_;
+
+    // Owned by the audio thread alone.
+    pa_context* context_ = nullptr;
+    pa_stream* stream_ = nullptr;
+    pa_operation* drain_ = nullptr;
+    std::optional<Cue> waiting_;  // for the connection, or for the stream to be ready
+    pa_time_event* timer_ = nullptr;
+};
+
+}  // namespace spinzaro
