@@ -43,7 +43,9 @@ double processCpuMs()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    const auto ms = [](const timeval& time) { return static_cast<double>(time.tv_sec) * 1e3 + static_cast<double>(time.tv_usec) / 1e3; };
+    const auto ms = [](const timeval& time) {
+        return static_cast<double>(time.tv_sec) * 1e3 + static_cast<double>(time.tv_usec) / 1e3;
+    };
     return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
@@ -79,8 +81,8 @@ private:
     {
         const auto chunk = std::upper_bound(chunks_.begin(), chunks_.end(), index,
                                             [](std::size_t i, const MonitorRecorder::Chunk& c) { return i < c.end; });
-        const auto back = std::chrono::duration<double>(static_cast<double>(chunk->end - 1 - index) /
-                                                        MonitorRecorder::rate);
+        const auto back =
+            std::chrono::duration<double>(static_cast<double>(chunk->end - 1 - index) / MonitorRecorder::rate);
         return chunk->arrived - std::chrono::duration_cast<MonitorRecorder::Clock::duration>(back);
     }
 
@@ -177,67 +179,47 @@ std::string callCost(CueCandidate& candidate, const std::vector<std::pair<std::s
     return text;
 }
 
-}  // namespace
-}  // namespace spinzaro::bench
+using Makers = std::vector<std::function<std::unique_ptr<CueCandidate>()>>;
 
-int main(int argc, char* argv[])
+// Latency: the candidates take turns, a second apart, so drifting load falls
+// on all alike; one recorder hears them all.
+void latencyTable(const Makers& makers, const std::string& server, const std::string& cue, int cues)
 {
-    using namespace spinzaro::bench;
-    const int cues = argc > 1 ? std::atoi(argv[1]) : 30;
-    const int rounds = argc > 2 ? std::atoi(argv[2]) : 40;
-    SoundServer server;
-    if (!SoundServer::installed() || !server.start()) {
-        std::fprintf(stderr, "cue_bench: could not start a PulseAudio server\n");
-        return 1;
-    }
-    ::setenv("PULSE_SERVER", server.address().c_str(), 1);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    const std::string cue = (fs::path(QCoreApplication::applicationDirPath().toStdString()) / "Spin.wav").string();
-
-    // Made afresh for each part, so that no other player's thread runs meanwhile.
-    const std::vector<std::function<std::unique_ptr<CueCandidate>()>> makers = {
-        [&server] { return gameCuePlayer(server.address()); },
-        [] { return qtMultimediaPlayer(); },
-        [&server] { return paplayProcess(server.address()); },
-        [] { return sdlQueuePlayer(); },
-    };
-
-    // Latency: the candidates take turns, a second apart, so drifting load
-    // falls on all alike.
+    std::vector<std::unique_ptr<CueCandidate>> candidates;
+    for (const auto& make : makers)
+        if (auto candidate = make())
+            candidates.push_back(std::move(candidate));
     std::map<CueCandidate*, std::vector<MonitorRecorder::Clock::time_point>> calls;
-    {
-        std::vector<std::unique_ptr<CueCandidate>> candidates;
-        for (const auto& make : makers)
-            if (auto candidate = make())
-                candidates.push_back(std::move(candidate));
-        MonitorRecorder recorder(server.address());
-        runEvents(500);
-        for (int round = 0; round < cues; ++round)
-            for (auto& candidate : candidates) {
-                runEvents(1000);
-                calls[candidate.get()].push_back(MonitorRecorder::Clock::now());
-                candidate->play(cue);
-            }
-        runEvents(1000);
-        recorder.finish();
-        const Recording recording(recorder);
-        std::printf("| player | latency median (ms) | latency max (ms) | cues heard | samples lost (max) |\n");
-        std::printf("| --- | ---: | ---: | ---: | ---: |\n");
+    MonitorRecorder recorder(server);
+    runEvents(500);
+    for (int round = 0; round < cues; ++round)
         for (auto& candidate : candidates) {
-            std::vector<double> latencies;
-            long lost = 0;
-            for (const auto call : calls[candidate.get()]) {
-                const Landing landing = recording.landing(call, cueSpan(cue));
-                if (landing.latencyMs >= 0)
-                    latencies.push_back(landing.latencyMs);
-                lost = std::max(lost, landing.lostSamples);
-            }
-            std::printf("| %s | %.1f | %.1f | %zu of %d | %ld |\n", candidate->name(), median(latencies),
-                        percentile(latencies, 100), latencies.size(), cues, lost);
+            runEvents(1000);
+            calls[candidate.get()].push_back(MonitorRecorder::Clock::now());
+            candidate->play(cue);
         }
+    runEvents(1000);
+    recorder.finish();
+    const Recording recording(recorder);
+    std::printf("| player | latency median (ms) | latency max (ms) | cues heard | samples lost (max) |\n");
+    std::printf("| --- | ---: | ---: | ---: | ---: |\n");
+    for (auto& candidate : candidates) {
+        std::vector<double> latencies;
+        long lost = 0;
+        for (const auto call : calls[candidate.get()]) {
+            const Landing landing = recording.landing(call, cueSpan(cue));
+            if (landing.latencyMs >= 0)
+                latencies.push_back(landing.latencyMs);
+            lost = std::max(lost, landing.lostSamples);
+        }
+        std::printf("| %s | %.1f | %.1f | %zu of %d | %ld |\n", candidate->name(), median(latencies),
+                    percentile(latencies, 100), latencies.size(), cues, lost);
     }
+}
 
+// CPU per round and the cost of a call, each candidate alone.
+void costTable(const Makers& makers, SoundServer& server, const std::string& cue, int rounds)
+{
     std::printf(
         "\n| player | client CPU per reel round (ms) | cue call median (µs) | cue call max (µs), worst path |\n");
     std::printf("| --- | ---: | ---: | ---: |\n");
@@ -259,5 +241,33 @@ int main(int argc, char* argv[])
                 callCost(*game, {{"Spin.wav", cue}}, 50).c_str());
     server.resume();
     fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace spinzaro::bench
+
+int main(int argc, char* argv[])
+{
+    using namespace spinzaro::bench;
+    const int cues = argc > 1 ? std::atoi(argv[1]) : 30;
+    const int rounds = argc > 2 ? std::atoi(argv[2]) : 40;
+    SoundServer server;
+    if (!SoundServer::installed() || !server.start()) {
+        std::fprintf(stderr, "cue_bench: could not start a PulseAudio server\n");
+        return 1;
+    }
+    ::setenv("PULSE_SERVER", server.address().c_str(), 1);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const std::string cue = (fs::path(QCoreApplication::applicationDirPath().toStdString()) / "Spin.wav").string();
+    // Made afresh for each part, so that no other player's thread runs meanwhile.
+    const Makers makers = {
+        [&server] { return gameCuePlayer(server.address()); },
+        [] { return qtMultimediaPlayer(); },
+        [&server] { return paplayProcess(server.address()); },
+        [] { return sdlQueuePlayer(); },
+    };
+    latencyTable(makers, server.address(), cue, cues);
+    costTable(makers, server, cue, rounds);
     return 0;
 }

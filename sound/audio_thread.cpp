@@ -158,8 +158,7 @@ void AudioThread::dropConnection()
     pa_context_unref(context);
 }
 
-void AudioThread::armTimer(pa_usec_t afterUs,
-                                      void (*callback)(pa_mainloop_api*, pa_time_event*, const timeval*, void*))
+void AudioThread::armTimer(pa_usec_t afterUs, void (*callback)(pa_mainloop_api*, pa_time_event*, const timeval*, void*))
 {
     disarmTimer();
     timeval due{};
@@ -193,8 +192,7 @@ void AudioThread::contextChanged(pa_context* context, void* self)
         // Gone or never there; the next cue tries again.
         thread.dropConnection();
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -204,15 +202,10 @@ void AudioThread::streamChanged(pa_stream* stream, void* self)
     if (stream != thread.stream_)
         return;
     switch (pa_stream_get_state(stream)) {
-    case PA_STREAM_READY:
-        thread.writeCue(stream);
-        break;
+    case PA_STREAM_READY: thread.writeCue(stream); break;
     case PA_STREAM_FAILED:
-    case PA_STREAM_TERMINATED:
-        thread.dropStream();
-        break;
-    default:
-        break;
+    case PA_STREAM_TERMINATED: thread.dropStream(); break;
+    default: break;
     }
 }
 

@@ -152,7 +152,8 @@ TEST_F(Form1Test, AWinPaysShowsItsPrizeAndHoldsBothButtonsForThePause)
     for (int element = 0; element < amountLabelCount; ++element)
         EXPECT_EQ(visible(("lbAmount_" + std::to_string(element)).c_str()), element == 7) << element;
     EXPECT_EQ(caption("lbAmount_7"), "$200.00");
-    EXPECT_TRUE(controls->reelShows(0, static_cast<int>(Symbol::cherries)) && controls->reelShows(2, static_cast<int>(Symbol::cherries)));
+    EXPECT_TRUE(controls->reelShows(0, static_cast<int>(Symbol::cherries)) &&
+                controls->reelShows(2, static_cast<int>(Symbol::cherries)));
     EXPECT_EQ(control<ReelWindow>("imgSpinPix_1")->size(), QSize(48, 48));
     EXPECT_TRUE(control<QTimer>("tmrWait")->isActive());
     EXPECT_FALSE(enabled("cmdSpin"));

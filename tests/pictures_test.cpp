@@ -81,9 +81,9 @@ TEST(PicturesTest, ThePayTableHoldsEachSymbolInsideItsBandOnATransparentGround)
 
 TEST(PicturesTest, TheOtherPicturesHaveTheirSizesAndThePointersTheirHotSpots)
 {
-    const std::pair<QString, QSize> sizes[] = {
-        {pictures::spinFace, {105, 50}}, {pictures::bill50, {132, 58}},  {pictures::bill100, {600, 243}},
-        {pictures::icon, {32, 32}},      {pictures::aboutLogo, {157, 120}}, {pictures::aboutIcon, {32, 32}}};
+    const std::pair<QString, QSize> sizes[] = {{pictures::spinFace, {105, 50}},   {pictures::bill50, {132, 58}},
+                                               {pictures::bill100, {600, 243}},   {pictures::icon, {32, 32}},
+                                               {pictures::aboutLogo, {157, 120}}, {pictures::aboutIcon, {32, 32}}};
     for (const auto& [source, size] : sizes)
         EXPECT_EQ(artwork::draw(source, 1.0).size(), size) << source.toStdString();
     QSvgRenderer coins(pictures::coins);

@@ -232,8 +232,8 @@ void writeTone(const std::string& path, double seconds, std::int16_t amplitude)
     info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
     std::vector<std::int16_t> samples(static_cast<std::size_t>(seconds * MonitorRecorder::rate));
     for (std::size_t i = 0; i < samples.size(); ++i)
-        samples[i] = static_cast<std::int16_t>(amplitude * std::sin(2 * std::numbers::pi * 440.0 *
-                                                                    static_cast<double>(i) / MonitorRecorder::rate));
+        samples[i] = static_cast<std::int16_t>(
+            amplitude * std::sin(2 * std::numbers::pi * 440.0 * static_cast<double>(i) / MonitorRecorder::rate));
     SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
     sf_write_short(file, samples.data(), static_cast<sf_count_t>(samples.size()));
     sf_close(file);

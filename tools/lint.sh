@@ -9,9 +9,9 @@ build=${1:-build}
 # The generated identity header must exist before clang-tidy reads the code.
 cmake --build "$build" --target spinzaro >/dev/null
 
-mapfile -t sources < <(git ls-files 'engine/*.cpp' 'engine/*.h' 'ui/*.cpp' 'ui/*.h' 'app/*.cpp' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'tools/*.cpp')
+mapfile -t sources < <(git ls-files 'engine/*.cpp' 'engine/*.h' 'sound/*.cpp' 'sound/*.h' 'ui/*.cpp' 'ui/*.h' 'app/*.cpp' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'bench/*.h' 'tools/*.cpp' 'tools/*.h')
 clang-format --dry-run -Werror "${sources[@]}"
-mapfile -t units < <(printf '%s\n' "${sources[@]}" | grep -E '^(engine|ui|app)/.*\.cpp$')
+mapfile -t units < <(printf '%s\n' "${sources[@]}" | grep -E '^(engine|sound|ui|app)/.*\.cpp$')
 # clang-tidy counts the warnings it hid in system headers on stderr; keep only findings.
 findings=$(printf '%s\n' "${units[@]}" | xargs -P "$(nproc)" -n 1 clang-tidy -p "$build" --quiet 2>&1 |
     grep -v "warnings generated" || true)

@@ -42,7 +42,8 @@ QString versionLine(const QVersionNumber& version)
 }
 
 FrmAbout::FrmAbout(QWidget* parent)
-    : QDialog(parent), logo_(artwork::draw(pictures::aboutLogo, parent ? parent->devicePixelRatioF() : qApp->devicePixelRatio()))
+    : QDialog(parent),
+      logo_(artwork::draw(pictures::aboutLogo, parent ? parent->devicePixelRatioF() : qApp->devicePixelRatio()))
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowIcon(artwork::icon(pictures::aboutIcon));

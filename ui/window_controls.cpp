@@ -10,9 +10,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <QSvgRenderer>
 #include <QSvgWidget>
+#include <QTimer>
 
 namespace spinzaro {
 
