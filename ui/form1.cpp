@@ -38,7 +38,6 @@ Form1::Form1(std::unique_ptr<RandomSource> random, std::unique_ptr<WindowControl
     controls_->closeWindow = [this] { end(); };
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Spinzaro"));
-    setWindowIcon(artwork::icon(pictures::icon));
     // Minimise and close, but no maximise; the frame stays resizable.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -91,7 +90,25 @@ void Form1::showEvent(QShowEvent* event)
         move(screen->availableGeometry().center() - frameGeometry().center() + pos());
     if (QWindow* window = windowHandle())
         connect(window, &QWindow::screenChanged, this, &Form1::followScreenDensity);
+    canvas_->installEventFilter(this);
     controls_->button(Button::cmdQuit)->setFocus(Qt::OtherFocusReason);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    // The window's icon and pointers wait until the first frame is painted,
+    // which needs neither.
+    if (watched == canvas_ && event->type() == QEvent::Paint) {
+        canvas_->removeEventFilter(this);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                setWindowIcon(artwork::icon(pictures::icon));
+                drawPointers(devicePixelRatioF());
+            },
+            Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Form1::followScreenDensity()
@@ -105,9 +122,13 @@ void Form1::followScreenDensity()
         return;
     }
     controls_->setDevicePixelRatio(ratio);
-    auto* spin = controls_->button(Button::cmdSpin);
-    spin->setIcon(QIcon(artwork::draw(pictures::spinFace, ratio)));
-    spin->setCursor(pictures::spinPointer(ratio));
+    controls_->button(Button::cmdSpin)->setIcon(QIcon(artwork::draw(pictures::spinFace, ratio)));
+    drawPointers(ratio);
+}
+
+void Form1::drawPointers(qreal ratio)
+{
+    controls_->button(Button::cmdSpin)->setCursor(pictures::spinPointer(ratio));
     canvas_->findChild<QWidget*>(QStringLiteral("lbCoinSlot"))->setCursor(pictures::coinSlotPointer(ratio));
 }
 

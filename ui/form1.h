@@ -40,6 +40,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
@@ -58,6 +59,7 @@ private:
     void end();
     // Pictures follow the window to a screen of another density, between rounds.
     void followScreenDensity();
+    void drawPointers(qreal ratio);
 
     std::unique_ptr<RandomSource> random_;
     std::unique_ptr<WindowControls> controls_;

@@ -127,7 +127,6 @@ QPushButton* Form1::makeCoinSlot(const ControlDesign& design)
     slot->setStyleSheet(QStringLiteral("background: %1; border: 1px solid black;").arg(coinSlotColour.name()));
     slot->setFocusPolicy(Qt::NoFocus);
     slot->setGeometry(pixelBox(design));
-    slot->setCursor(pictures::coinSlotPointer(devicePixelRatioF()));
     slot->setAccessibleName(QStringLiteral("Coin Slot"));
     connect(slot, &QPushButton::clicked, this, [this] { machine_.lbCoinSlot_Click(); });
     return slot;
@@ -184,7 +183,6 @@ QPushButton* Form1::makeSpinButton(const ControlDesign& design)
     button->setIcon(QIcon(artwork::draw(pictures::spinFace, devicePixelRatioF())));
     button->setIconSize(QSize(105, 50));
     button->setGeometry(pixelBox(design));
-    button->setCursor(pictures::spinPointer(devicePixelRatioF()));
     button->setAccessibleName(QStringLiteral("Spin"));
     connect(button, &QPushButton::clicked, this, [this] { machine_.cmdSpin_Click(); });
     controls_->add(Button::cmdSpin, button);
