@@ -77,16 +77,16 @@ void AudioThread::connect()
 
 void AudioThread::startStream(Cue cue)
 {
-    const pa_sample_spec spec{PA_SAMPLE_S16NE, static_cast<std::uint32_t>(cue.wave.sampleRate),
-                              static_cast<std::uint8_t>(cue.wave.channels)};
-    if (cue.wave.channels > static_cast<int>(PA_CHANNELS_MAX) || pa_sample_spec_valid(&spec) == 0)
+    const pa_sample_spec format{PA_SAMPLE_S16NE, static_cast<std::uint32_t>(cue.wave.sampleRate),
+                                static_cast<std::uint8_t>(cue.wave.channels)};
+    if (cue.wave.channels > static_cast<int>(PA_CHANNELS_MAX) || pa_sample_spec_valid(&format) == 0)
         return;
-    stream_ = pa_stream_new(context_, "cue", &spec, nullptr);
+    stream_ = pa_stream_new(context_, "cue", &format, nullptr);
     if (stream_ == nullptr)
         return;
     pa_stream_set_state_callback(stream_, streamChanged, this);
     const auto unset = static_cast<std::uint32_t>(-1);
-    const pa_buffer_attr buffer{unset, static_cast<std::uint32_t>(pa_usec_to_bytes(targetLatencyUs, &spec)), unset,
+    const pa_buffer_attr buffer{unset, static_cast<std::uint32_t>(pa_usec_to_bytes(targetLatencyUs, &format)), unset,
                                 unset, unset};
     if (pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0) {
         dropStream();
