@@ -1,12 +1,19 @@
 // Drawing the SVG sources at the screen's pixel density.
 #include "artwork.h"
 
+#include <QLoggingCategory>
 #include <QPainter>
 #include <QSvgRenderer>
 
 #include <cmath>
 
 namespace spinzaro::artwork {
+
+void quietUnsupportedFeatures()
+{
+    // QT_LOGGING_RULES still overrides it, for whoever needs to see them.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.svg.warning=false"));
+}
 
 QString source(const QString& name)
 {
