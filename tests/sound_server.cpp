@@ -209,14 +209,10 @@ Heard hear(const std::vector<std::int16_t>& samples, int low, int high)
         int peak = 0;
         for (std::size_t i = at; i < at + window; ++i)
             peak = std::max(peak, std::abs(static_cast<int>(samples[i])));
-        const int startMs = static_cast<int>(at / window) * 10;
         if (peak >= low && peak < high) {
             heard.totalMs += 10;
             run += 10;
             heard.longestRunMs = std::max(heard.longestRunMs, run);
-            if (heard.firstMs < 0)
-                heard.firstMs = startMs;
-            heard.lastMs = startMs + 10;
         } else {
             run = 0;
         }

@@ -76,8 +76,6 @@ private:
 struct Heard {
     int totalMs = 0;
     int longestRunMs = 0;
-    int firstMs = -1;  // where the first such window starts
-    int lastMs = -1;   // where the last such window ends
 };
 Heard hear(const std::vector<std::int16_t>& samples, int low, int high);
 
