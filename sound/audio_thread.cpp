@@ -72,7 +72,7 @@ void AudioThread::connect()
         dropConnection();
         return;
     }
-    armTimer(answerTimeoutUs, answerOverdue);
+    armTimer(answerTimer_, answerTimeoutUs, answerOverdue);
 }
 
 void AudioThread::startStream(Cue cue)
@@ -93,12 +93,12 @@ void AudioThread::startStream(Cue cue)
         return;
     }
     waiting_ = std::move(cue);
-    armTimer(answerTimeoutUs, answerOverdue);
+    armTimer(answerTimer_, answerTimeoutUs, answerOverdue);
 }
 
 void AudioThread::writeCue(pa_stream* stream)
 {
-    disarmTimer();
+    disarmTimer(answerTimer_);
     if (!waiting_ || !waiting_->fresh()) {
         dropStream();
         return;
@@ -114,14 +114,17 @@ void AudioThread::writeCue(pa_stream* stream)
 
 void AudioThread::dropStream()
 {
-    disarmTimer();
+    disarmTimer(tailTimer_);
     if (drain_ != nullptr) {
         pa_operation_cancel(drain_);
         pa_operation_unref(drain_);
         drain_ = nullptr;
     }
-    if (stream_ != nullptr)
-        letStreamGo(std::exchange(stream_, nullptr));
+    if (stream_ == nullptr)
+        return;
+    // A stream exists only on a ready connection: any deadline was its own.
+    disarmTimer(answerTimer_);
+    letStreamGo(std::exchange(stream_, nullptr));
 }
 
 // A stream the server is still creating cannot be disconnected yet: it goes
@@ -149,6 +152,7 @@ void AudioThread::dropConnection()
 {
     dropStream();
     waiting_.reset();
+    disarmTimer(answerTimer_);
     if (context_ == nullptr)
         return;
     // Its streams end with it, and their callbacks release them.
@@ -158,21 +162,22 @@ void AudioThread::dropConnection()
     pa_context_unref(context);
 }
 
-void AudioThread::armTimer(pa_usec_t afterUs, void (*callback)(pa_mainloop_api*, pa_time_event*, const timeval*, void*))
+void AudioThread::armTimer(pa_time_event*& timer, pa_usec_t afterUs,
+                           void (*callback)(pa_mainloop_api*, pa_time_event*, const timeval*, void*))
 {
-    disarmTimer();
+    disarmTimer(timer);
     timeval due{};
     pa_gettimeofday(&due);
     pa_timeval_add(&due, afterUs);
-    timer_ = pa_mainloop_get_api(loop_)->time_new(pa_mainloop_get_api(loop_), &due, callback, this);
+    timer = pa_mainloop_get_api(loop_)->time_new(pa_mainloop_get_api(loop_), &due, callback, this);
 }
 
-void AudioThread::disarmTimer()
+void AudioThread::disarmTimer(pa_time_event*& timer)
 {
-    if (timer_ == nullptr)
+    if (timer == nullptr)
         return;
-    pa_mainloop_get_api(loop_)->time_free(timer_);
-    timer_ = nullptr;
+    pa_mainloop_get_api(loop_)->time_free(timer);
+    timer = nullptr;
 }
 
 void AudioThread::contextChanged(pa_context* context, void* self)
@@ -180,7 +185,7 @@ void AudioThread::contextChanged(pa_context* context, void* self)
     auto& thread = *static_cast<AudioThread*>(self);
     switch (pa_context_get_state(context)) {
     case PA_CONTEXT_READY: {
-        thread.disarmTimer();
+        thread.disarmTimer(thread.answerTimer_);
         std::optional<Cue> cue;
         cue.swap(thread.waiting_);
         if (cue && cue->fresh())
@@ -217,7 +222,7 @@ void AudioThread::drained(pa_stream* stream, int success, void* self)
         thread.drain_ = nullptr;
     }
     if (stream == thread.stream_ && success != 0)
-        thread.armTimer(tailUs, tailPlayed);
+        thread.armTimer(thread.tailTimer_, tailUs, tailPlayed);
 }
 
 void AudioThread::answerOverdue(pa_mainloop_api*, pa_time_event*, const timeval*, void* self)

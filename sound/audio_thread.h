@@ -78,8 +78,9 @@ private:
     void dropStream();
     static void letStreamGo(pa_stream* stream);
     void dropConnection();
-    void armTimer(pa_usec_t afterUs, void (*callback)(pa_mainloop_api*, pa_time_event*, const timeval*, void*));
-    void disarmTimer();
+    void armTimer(pa_time_event*& timer, pa_usec_t afterUs,
+                  void (*callback)(pa_mainloop_api*, pa_time_event*, const timeval*, void*));
+    void disarmTimer(pa_time_event*& timer);
 
     static void contextChanged(pa_context* context, void* self);
     static void streamChanged(pa_stream* stream, void* self);
@@ -100,7 +101,11 @@ private:
     pa_stream* stream_ = nullptr;
     pa_operation* drain_ = nullptr;
     std::optional<Cue> waiting_;  // for the connection, or for the stream to be ready
-    pa_time_event* timer_ = nullptr;
+    // The server's answer to a connection or to a new stream, and the tail of
+    // a drained cue: apart, so that ending a stream leaves a connection's
+    // deadline standing.
+    pa_time_event* answerTimer_ = nullptr;
+    pa_time_event* tailTimer_ = nullptr;
 };
 
 }  // namespace spinzaro
