@@ -130,7 +130,7 @@ void Form1::followScreenDensity()
 void Form1::drawPointers(qreal ratio)
 {
     controls_->button(Button::cmdSpin)->setCursor(pictures::spinPointer(ratio));
-    canvas_->findChild<QWidget*>(QStringLiteral("lbCoinSlot"))->setCursor(pictures::coinSlotPointer(ratio));
+    coinSlot_->setCursor(pictures::coinSlotPointer(ratio));
 }
 
 void Form1::closeEvent(QCloseEvent* event)

@@ -129,6 +129,7 @@ QPushButton* Form1::makeCoinSlot(const ControlDesign& design)
     slot->setGeometry(pixelBox(design));
     slot->setAccessibleName(QStringLiteral("Coin Slot"));
     connect(slot, &QPushButton::clicked, this, [this] { machine_.lbCoinSlot_Click(); });
+    coinSlot_ = slot;
     return slot;
 }
 
