@@ -66,6 +66,7 @@ private:
     std::unique_ptr<CuePlayer> cuePlayer_;
     SlotMachine machine_;
     QWidget* canvas_ = nullptr;
+    QString lastHeading_;              // the caption of the heading made last
     QPushButton* coinSlot_ = nullptr;  // the game never addresses it; its pointer is the window's
     QAction* aboutEntry_ = nullptr;
     bool shownOnce_ = false;

@@ -12,7 +12,6 @@
 #include <QSvgWidget>
 
 #include <array>
-#include <map>
 #include <stdexcept>
 
 namespace spinzaro {
@@ -51,16 +50,6 @@ Picture pictureNamed(const char* name)
     return idNamed(name, Picture::img100Bill);
 }
 
-// Screen readers call each tally by its heading's caption.
-QString tallyName(std::string_view name)
-{
-    static const std::map<std::string_view, QString> headings = {{"lbWin", QStringLiteral("Winnings")},
-                                                                 {"lbBet", QStringLiteral("Bets")},
-                                                                 {"lbAhead", QStringLiteral("Balance")},
-                                                                 {"lbSpinBet", QStringLiteral("Bet")}};
-    return headings.at(name);
-}
-
 }  // namespace
 
 QWidget* Form1::makeControl(const ControlDesign& design)
@@ -90,6 +79,7 @@ QLabel* Form1::makeHeading(const ControlDesign& design)
     label->setAlignment(Qt::AlignCenter);
     label->move(pixelBox(design).topLeft());
     label->adjustSize();
+    lastHeading_ = label->text();
     return label;
 }
 
@@ -115,7 +105,8 @@ QLabel* Form1::makeDisplayBox(const ControlDesign& design)
         QStringLiteral("color: %1; background: black; border: 1px solid %1;").arg(amountColour.name()));
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(pixelBox(design));
-    controls_->addTally(labelNamed(design.name), label, tallyName(design.name));
+    // Screen readers call a tally by its heading, which the design puts just before it.
+    controls_->addTally(labelNamed(design.name), label, lastHeading_);
     return label;
 }
 
