@@ -92,7 +92,7 @@ QLabel* Form1::makeAmount(const ControlDesign& design)
     label->move(pixelBox(design).topLeft());
     label->adjustSize();
     const Label row = labelNamed(design.name);
-    label->setAccessibleName(payRowWords(static_cast<int>(row) - static_cast<int>(Label::lbAmount_0), label->text()));
+    label->setAccessibleName(payRowWords(row, label->text()));
     controls_->add(row, label);
     return label;
 }

@@ -29,9 +29,9 @@ QString payLineWords(int amountElement)
     return {};
 }
 
-QString payRowWords(int amountElement, const QString& amount)
+QString payRowWords(Label row, const QString& amount)
 {
-    const QString line = payLineWords(amountElement);
+    const QString line = payLineWords(static_cast<int>(row) - static_cast<int>(Label::lbAmount_0));
     return line.isEmpty() ? amount : line + QStringLiteral(" pays ") + amount;
 }
 

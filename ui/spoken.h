@@ -13,8 +13,8 @@ namespace spinzaro {
 QString symbolWords(int entry);
 // "bell bell bell" for the pay row lbAmount element shows; empty for none.
 QString payLineWords(int amountElement);
-// "bell bell bell pays $30.00": a pay row as it is heard.
-QString payRowWords(int amountElement, const QString& amount);
+// "bell bell bell pays $30.00": an lbAmount label as it is heard.
+QString payRowWords(Label row, const QString& amount);
 // "pay table", "coins", "fifty-dollar bill", "hundred-dollar bill".
 QString pictureWords(Picture picture);
 

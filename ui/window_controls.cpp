@@ -54,7 +54,7 @@ void WindowControls::setCaption(Label label, std::string_view text)
     // Amounts grow to the right with their text; display boxes keep their size.
     if (label >= Label::lbAmount_0) {
         target->adjustSize();
-        target->setAccessibleName(payRowWords(static_cast<int>(label) - static_cast<int>(Label::lbAmount_0), caption));
+        target->setAccessibleName(payRowWords(label, caption));
     }
 }
 
@@ -83,8 +83,9 @@ void WindowControls::announceWin()
 {
     for (int element = 0; element < amountLabelCount; ++element) {
         const QLabel* row = labels_.at(lbAmount(element));
-        if (row->isVisible() && !payLineWords(element).isEmpty()) {
-            announcement_->announce(QStringLiteral("You win %1 on %2").arg(row->text(), payLineWords(element)));
+        const QString line = payLineWords(element);
+        if (row->isVisible() && !line.isEmpty()) {
+            announcement_->announce(QStringLiteral("You win %1 on %2").arg(row->text(), line));
             return;
         }
     }
