@@ -16,12 +16,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <map>
 
 #include <sys/resource.h>
-#include <sys/stat.h>
 
 namespace spinzaro::bench {
 namespace {
@@ -140,23 +138,7 @@ double cpuPerRoundMs(CueCandidate* candidate, int rounds)
     return (processCpuMs() - before) / rounds;
 }
 
-// Paths a cue could find: the file, and everything that must cost nothing.
-std::vector<std::pair<std::string, std::string>> hostilePaths(const fs::path& folder, const std::string& cue)
-{
-    ::mkfifo((folder / "pipe.wav").c_str(), 0600);
-    fs::create_directory(folder / "folder.wav");
-    fs::create_symlink("loop.wav", folder / "loop.wav");
-    std::ofstream(folder / "huge.wav").close();
-    fs::resize_file(folder / "huge.wav", std::uintmax_t{4} << 30);
-    return {{"Spin.wav", cue},
-            {"missing", (folder / "missing.wav").string()},
-            {"pipe", (folder / "pipe.wav").string()},
-            {"folder", (folder / "folder.wav").string()},
-            {"symlink loop", (folder / "loop.wav").string()},
-            {"4 GiB file", (folder / "huge.wav").string()},
-            {"/dev/zero", "/dev/zero"}};
-}
-
+// Median and maximum of the calls for each path, and the path of the slowest.
 std::string callCost(CueCandidate& candidate, const std::vector<std::pair<std::string, std::string>>& paths, int calls)
 {
     std::vector<double> all;
@@ -226,7 +208,8 @@ void costTable(const Makers& makers, SoundServer& server, const std::string& cue
     std::printf("| no sound at all | %.2f | — | — |\n", cpuPerRoundMs(nullptr, rounds));
     const fs::path folder = fs::temp_directory_path() / ("spinzaro-bench-" + std::to_string(::getpid()));
     fs::create_directories(folder);
-    const auto paths = hostilePaths(folder, cue);
+    auto paths = testing::makeHostileCuePaths(folder.string());
+    paths.insert(paths.begin(), {"Spin.wav", cue});
     for (const auto& make : makers) {
         const auto candidate = make();
         if (!candidate)

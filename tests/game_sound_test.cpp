@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include <filesystem>
 
@@ -57,8 +58,8 @@ TEST_F(GameSoundTest, ASpinRoundRunsAtItsOwnPaceWhileTheSoundServerIsStalled)
 
 TEST_F(GameSoundTest, ACueFileTurnedIntoAPipeHangsNothingAndItsSoundComesBack)
 {
-    const fs::path folder = fs::temp_directory_path() / ("spinzaro-cues-" + std::to_string(::getpid()));
-    fs::create_directories(folder);
+    const QTemporaryDir temporary;  // gone with the test, however it ends
+    const fs::path folder = temporary.path().toStdString();
     const fs::path spin = folder / "Spin.wav";
     fs::copy_file(fs::path(QCoreApplication::applicationDirPath().toStdString()) / "Spin.wav", spin,
                   fs::copy_options::overwrite_existing);
@@ -77,7 +78,6 @@ TEST_F(GameSoundTest, ACueFileTurnedIntoAPipeHangsNothingAndItsSoundComesBack)
     QTest::qWait(800);
     recorder.finish();
     EXPECT_GE(testing::hear(recorder.samples(), 2000, 32768).totalMs, 300) << "the spin cue sounds again";
-    fs::remove_all(folder);
 }
 
 }  // namespace

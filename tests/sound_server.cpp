@@ -7,10 +7,12 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <numbers>
 
 #include <csignal>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -218,6 +220,21 @@ Heard hear(const std::vector<std::int16_t>& samples, int low, int high)
         }
     }
     return heard;
+}
+
+std::vector<std::pair<std::string, std::string>> makeHostileCuePaths(const std::string& folder)
+{
+    const std::filesystem::path at(folder);
+    ::mkfifo((at / "pipe.wav").c_str(), 0600);
+    std::filesystem::create_directory(at / "folder.wav");
+    std::filesystem::create_symlink("loop_b.wav", at / "loop_a.wav");
+    std::filesystem::create_symlink("loop_a.wav", at / "loop_b.wav");
+    std::filesystem::create_symlink("/dev/zero", at / "device.wav");
+    std::ofstream(at / "huge.wav").close();
+    std::filesystem::resize_file(at / "huge.wav", std::uintmax_t{4} << 30);  // sparse: costs no disk
+    return {{"missing", (at / "missing.wav").string()},  {"pipe", (at / "pipe.wav").string()},
+            {"folder", (at / "folder.wav").string()},    {"symlink loop", (at / "loop_a.wav").string()},
+            {"/dev/zero", (at / "device.wav").string()}, {"4 GiB file", (at / "huge.wav").string()}};
 }
 
 void writeTone(const std::string& path, double seconds, std::int16_t amplitude)

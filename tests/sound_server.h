@@ -7,6 +7,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include <sys/types.h>
@@ -83,5 +84,11 @@ Heard hear(const std::vector<std::int16_t>& samples, int low, int high);
 void writeTone(const std::string& path, double seconds, std::int16_t amplitude);
 
 void sleepMs(int milliseconds);
+
+// Things a cue's path may name that would block, exhaust memory or loop if
+// read naively, made in the folder: a pipe with no writer, a folder, a
+// symlink loop, a device and a sparse 4 GiB file; with a missing name. Each
+// as {what it is, path}.
+std::vector<std::pair<std::string, std::string>> makeHostileCuePaths(const std::string& folder);
 
 }  // namespace spinzaro::testing
