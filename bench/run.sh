@@ -152,6 +152,8 @@ compare() {
 echo "| metric | platform | game | bare window | bare window + label | game / bare | game / label |"
 echo "| --- | --- | ---: | ---: | ---: | ---: | ---: |"
 for platform in offscreen xcb; do
+    compare "$platform" "" main_ms 1 1 "start-up to main(), median of $starts (ms)"
+    compare "$platform" "" built_ms 1 1 "start-up to window built, before show(), median of $starts (ms)"
     compare "$platform" "" first_paint_ms 1 1 "start-up to first paint event, median of $starts (ms)"
     compare "$platform" "" first_frame_ms 1 1 "start-up to first frame painted, median of $starts (ms)"
     compare "$platform" "" vmhwm_kb 1024 1 "peak resident memory (VmHWM) at the first frame, median (MiB)"

@@ -38,7 +38,11 @@ inline ProbeMode probeMode(int argc, char* argv[])
 
 class FirstFrameProbe : public QObject {
 public:
-    FirstFrameProbe(QWidget* canvas, ProbeMode mode) : canvas_(canvas), mode_(mode)
+    // mainMs: when main() was entered. The probe is made just before the
+    // window is shown, so the start-up can be split into loading, building
+    // the window and painting it.
+    FirstFrameProbe(QWidget* canvas, ProbeMode mode, double mainMs)
+        : canvas_(canvas), mode_(mode), mainMs_(mainMs), builtMs_(msSinceProcessStart())
     {
         canvas_->installEventFilter(this);
     }
@@ -70,6 +74,8 @@ private:
         const long peakKb = statusField("VmHWM").value_or(-1);
         report("platform", QApplication::platformName().toStdString());
         report("client_size", std::to_string(canvas_->width()) + "x" + std::to_string(canvas_->height()));
+        report("main_ms", mainMs_);
+        report("built_ms", builtMs_);
         report("first_paint_ms", firstPaintMs_);
         report("first_frame_ms", frameMs);
         report("vmhwm_kb", static_cast<double>(peakKb));
@@ -111,6 +117,8 @@ private:
 
     QWidget* canvas_;
     ProbeMode mode_;
+    double mainMs_;
+    double builtMs_;
     bool painted_ = false;
     double firstPaintMs_ = 0;
     std::thread idler_;
