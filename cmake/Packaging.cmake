@@ -34,7 +34,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/spinzaro.desktop DESTINATION ${CMA
 # the source itself for any other size.
 set(SPINZARO_ICON_SIZES 16 22 24 32 48 64 128 256)
 add_executable(render_icons tools/render_icons.cpp)
-target_link_libraries(render_icons PRIVATE Qt6::Gui Qt6::Svg)
+target_link_libraries(render_icons PRIVATE spinzaro_artwork)
 add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/icons/256x256/spinzaro.png
     COMMAND render_icons ${PROJECT_SOURCE_DIR}/assets/src/icon.svg ${CMAKE_CURRENT_BINARY_DIR}/icons ${SPINZARO_ICON_SIZES}
     DEPENDS render_icons ${PROJECT_SOURCE_DIR}/assets/src/icon.svg VERBATIM)
@@ -106,15 +106,16 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Spinzaro Games <games@spinzaro.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# Qt loads its platform plugins at run time, so no library scan finds the
-# Wayland one; it is named here, so that a Wayland-only desktop can start the game.
+# Qt loads its platform and image plugins at run time, so no library scan
+# finds the Wayland one or the SVG one; they are named here, so that a
+# Wayland-only desktop can start the game and the pictures can be drawn.
 find_program(SPINZARO_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(SPINZARO_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland, libqt6svg6 (>= 6.2)")
 else()
     # Without dpkg-dev the libraries the executable links are named by hand.
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6widgets6 (>= 6.2), libqt6svg6 (>= 6.2), libqt6svgwidgets6 (>= 6.2), libpulse0, libsndfile1, qt6-wayland")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6widgets6 (>= 6.2), libqt6svg6 (>= 6.2), libpulse0, libsndfile1, qt6-wayland")
 endif()
 
 set(CPACK_SOURCE_GENERATOR TGZ)

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QSvgRenderer>
 
 #include <gtest/gtest.h>
 
@@ -86,9 +85,9 @@ TEST(PicturesTest, TheOtherPicturesHaveTheirSizesAndThePointersTheirHotSpots)
                                                {pictures::aboutLogo, {157, 120}}, {pictures::aboutIcon, {32, 32}}};
     for (const auto& [source, size] : sizes)
         EXPECT_EQ(artwork::draw(source, 1.0).size(), size) << source.toStdString();
-    QSvgRenderer coins(pictures::coins);
-    ASSERT_TRUE(coins.isValid());
-    EXPECT_NEAR(coins.viewBoxF().width() / coins.viewBoxF().height(), 1.25, 0.1);
+    const QSize coins = artwork::designSize(pictures::coins);
+    ASSERT_FALSE(coins.isEmpty());
+    EXPECT_NEAR(double(coins.width()) / coins.height(), 1.25, 0.1);
 
     // Each pointer is drawn at its hot spot (the fingertip, the coin's centre)
     // and clear at a point beside it (above the fingertip, the coin's corner).
@@ -108,6 +107,32 @@ TEST(PicturesTest, TheOtherPicturesHaveTheirSizesAndThePointersTheirHotSpots)
 
 // On a screen of twice the density a symbol has four times the pixels, drawn
 // from its source, and stays the same object; back at 1 it is as before.
+TEST(PicturesTest, TheCopiesDrawnAtBuildTimeAreTheirSourcesDrawnNowAndADamagedOneIsRefused)
+{
+    // "spin_face@150": a picture of the first frame at 150 %.
+    const QStringList copies = QDir(QStringLiteral(":/drawn")).entryList();
+    ASSERT_GE(copies.size(), 10);
+    for (const QString& name : copies) {
+        const QString source = artwork::source(name.section(QLatin1Char('@'), 0, 0));
+        const qreal ratio = name.section(QLatin1Char('@'), 1).toDouble() / 100;
+        QFile file(QStringLiteral(":/drawn/") + name);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        const QImage copy = artwork::unpacked(file.readAll());
+        EXPECT_EQ(copy, artwork::render(source, ratio).convertToFormat(QImage::Format_ARGB32_Premultiplied))
+            << name.toStdString();
+        EXPECT_EQ(artwork::drawnAheadPath(source, ratio), file.fileName());
+    }
+    EXPECT_TRUE(artwork::drawnAheadPath(pictures::payTable, 1.0 / 3).isEmpty());
+
+    const QByteArray good = artwork::packed(artwork::render(pictures::payTable, 1.0));
+    EXPECT_FALSE(artwork::unpacked(good).isNull());
+    EXPECT_TRUE(artwork::unpacked(good.left(good.size() - 1)).isNull());
+    EXPECT_TRUE(artwork::unpacked(good.left(6)).isNull());
+    QByteArray huge = good;
+    huge[2] = '\x7f';  // a width in the millions, over the same pixels
+    EXPECT_TRUE(artwork::unpacked(huge).isNull());
+}
+
 TEST(ImageListTest, SymbolsAreDrawnAtTheScreensDensityInTheSameObjects)
 {
     ImageList list;

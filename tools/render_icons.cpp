@@ -2,11 +2,11 @@
 // theme looks for, at build time, so no picture tool is needed to build.
 //   render_icons SOURCE.svg OUTPUT_FOLDER SIZE...
 // writes OUTPUT_FOLDER/SIZExSIZE/spinzaro.png for each size.
+#include "artwork.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
-#include <QSvgRenderer>
 
 #include <cstdio>
 
@@ -18,18 +18,12 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: render_icons SOURCE.svg OUTPUT_FOLDER SIZE...\n");
         return 2;
     }
-    QSvgRenderer source(QString::fromLocal8Bit(argv[1]));
-    if (!source.isValid())
-        return 1;
+    const QString source = QString::fromLocal8Bit(argv[1]);
     for (int at = 3; at < argc; ++at) {
         const int size = QByteArray(argv[at]).toInt();
-        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        source.render(&painter);
-        painter.end();
+        const QImage image = spinzaro::artwork::render(source, 1.0, QSize(size, size));
         const QString folder = QStringLiteral("%1/%2x%2").arg(QString::fromLocal8Bit(argv[2])).arg(size);
-        if (!QDir().mkpath(folder) || !image.save(folder + QStringLiteral("/spinzaro.png")))
+        if (image.isNull() || !QDir().mkpath(folder) || !image.save(folder + QStringLiteral("/spinzaro.png")))
             return 1;
     }
     return 0;

@@ -53,7 +53,7 @@ private:
     QPushButton* makeCoinSlot(const ControlDesign& design);
     QFrame* makeFrame(const ControlDesign& design);
     ReelWindow* makeReel(const ControlDesign& design);
-    QWidget* makePicture(const ControlDesign& design);
+    QLabel* makePicture(const ControlDesign& design);
     QPushButton* makeSpinButton(const ControlDesign& design);
     QPushButton* makeQuitButton(const ControlDesign& design);
     void end();

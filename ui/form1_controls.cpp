@@ -8,8 +8,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QSvgRenderer>
-#include <QSvgWidget>
 
 #include <array>
 #include <stdexcept>
@@ -151,21 +149,17 @@ ReelWindow* Form1::makeReel(const ControlDesign& design)
     return reel;
 }
 
-QWidget* Form1::makePicture(const ControlDesign& design)
+QLabel* Form1::makePicture(const ControlDesign& design)
 {
     const Picture picture = pictureNamed(design.name);
-    // Drawn from the source at every paint, so crisp at any density. A prize
-    // shows only after a win, and is read from its source then.
-    auto* widget = new QSvgWidget(canvas_);
-    if (design.kind == ControlKind::picture)
-        widget->load(pictures::source(picture));
+    // The picture is drawn when it is first shown: a prize only after a win.
+    auto* widget = new QLabel(canvas_);
     widget->setGeometry(pixelBox(design));
-    if (design.kind == ControlKind::picture)
-        widget->resize(widget->renderer()->defaultSize());  // at its own size
+    widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     widget->setAttribute(Qt::WA_TransparentForMouseEvents);
     widget->setHidden(design.kind == ControlKind::prize);
     widget->setAccessibleName(pictureWords(picture));
-    controls_->add(picture, widget);
+    controls_->add(picture, widget, design.kind == ControlKind::prize);
     return widget;
 }
 

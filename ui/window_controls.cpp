@@ -10,8 +10,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QSvgRenderer>
-#include <QSvgWidget>
 #include <QTimer>
 
 namespace spinzaro {
@@ -20,9 +18,9 @@ void WindowControls::add(Label label, QLabel* widget)
 {
     labels_[label] = widget;
 }
-void WindowControls::add(Picture picture, QSvgWidget* widget)
+void WindowControls::add(Picture picture, QLabel* widget, bool stretched)
 {
-    pictures_[picture] = widget;
+    pictures_[picture] = {widget, stretched};
 }
 void WindowControls::add(Button button, QPushButton* widget)
 {
@@ -64,10 +62,10 @@ void WindowControls::setVisible(Label label, bool visible)
 }
 void WindowControls::setVisible(Picture picture, bool visible)
 {
-    QSvgWidget* widget = pictures_.at(picture);
-    // A prize is read from its source the first time it is won, not at start-up.
-    if (visible && !widget->renderer()->isValid())
-        widget->load(pictures::source(picture));
+    QLabel* widget = pictures_.at(picture).widget;
+    // A prize is drawn the first time it is won, not at start-up.
+    if (visible && widget->pixmap().isNull())
+        drawPicture(picture);
     widget->setVisible(visible);
     // A prize shows only on a win; its amount is written later in the same
     // handler, so the words wait until the handler is done.
@@ -91,11 +89,21 @@ void WindowControls::announceWin()
     }
 }
 
+void WindowControls::drawPicture(Picture picture)
+{
+    const PictureBox& box = pictures_.at(picture);
+    box.widget->setPixmap(artwork::draw(pictures::source(picture), imageList_.devicePixelRatio(),
+                                        box.stretched ? box.widget->size() : QSize()));
+}
+
 void WindowControls::setDevicePixelRatio(qreal ratio)
 {
     imageList_.setDevicePixelRatio(ratio);
     for (ReelWindow* reel : reels_)
         reel->update();
+    for (const auto& [picture, box] : pictures_)
+        if (!box.widget->pixmap().isNull())
+            drawPicture(picture);
 }
 void WindowControls::setEnabled(Button button, bool enabled)
 {

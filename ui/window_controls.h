@@ -13,7 +13,6 @@
 
 class QLabel;
 class QPushButton;
-class QSvgWidget;
 class QWidget;
 
 namespace spinzaro {
@@ -27,7 +26,8 @@ class WindowTimer;
 class WindowControls : public WindowOperations {
 public:
     void add(Label label, QLabel* widget);
-    void add(Picture picture, QSvgWidget* widget);
+    // A stretched picture fills its box; any other shows at its own size.
+    void add(Picture picture, QLabel* widget, bool stretched);
     void add(Button button, QPushButton* widget);
     void add(Timer timer, WindowTimer* widget);
     void addReel(int reel, ReelWindow* widget);
@@ -38,7 +38,8 @@ public:
     QPushButton* button(Button button) const { return buttons_.at(button); }
     WindowTimer* timer(Timer timer) const { return timers_.at(timer); }
     const ImageList& imageList() const { return imageList_; }
-    // Between rounds only: the reels then show the same objects, redrawn.
+    // Between rounds only: the reels then show the same objects, redrawn,
+    // and the pictures already drawn are drawn again.
     void setDevicePixelRatio(qreal ratio);
 
     // What the main window does with a cue, and how it closes once the timers
@@ -60,12 +61,17 @@ public:
 
 private:
     void announceWin();
+    void drawPicture(Picture picture);
 
     ImageList imageList_;
     std::map<Label, QString> headings_;
     Announcement* announcement_ = nullptr;
     std::map<Label, QLabel*> labels_;
-    std::map<Picture, QSvgWidget*> pictures_;
+    struct PictureBox {
+        QLabel* widget;
+        bool stretched;
+    };
+    std::map<Picture, PictureBox> pictures_;
     std::map<Button, QPushButton*> buttons_;
     std::map<Timer, WindowTimer*> timers_;
     std::array<ReelWindow*, reelCount> reels_{};
