@@ -106,13 +106,14 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Spinzaro Games <games@spinzaro.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# Qt loads its platform and image plugins at run time, so no library scan
-# finds the Wayland one or the SVG one; they are named here, so that a
-# Wayland-only desktop can start the game and the pictures can be drawn.
+# Qt loads its platform and image plugins at run time, and the cue player
+# opens the sound libraries at run time, so no library scan finds them; they
+# are named here, so that a Wayland-only desktop can start the game, the
+# pictures can be drawn and the cues heard.
 find_program(SPINZARO_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(SPINZARO_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland, libqt6svg6 (>= 6.2)")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland, libqt6svg6 (>= 6.2), libpulse0, libsndfile1")
 else()
     # Without dpkg-dev the libraries the executable links are named by hand.
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6widgets6 (>= 6.2), libqt6svg6 (>= 6.2), libpulse0, libsndfile1, qt6-wayland")

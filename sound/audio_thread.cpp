@@ -2,16 +2,21 @@
 // connection whenever the server was lost or stopped answering.
 #include "audio_thread.h"
 
-#include <pulse/operation.h>
-#include <pulse/proplist.h>
-#include <pulse/timeval.h>
-
 #include <csignal>
 #include <utility>
 
 #include <pthread.h>
 
 namespace spinzaro {
+namespace {
+
+// Found before the thread's loop is made; nothing below runs without them.
+const SoundLibraries& lib()
+{
+    return *soundLibraries();
+}
+
+}  // namespace
 
 void AudioThread::run()
 {
@@ -19,14 +24,29 @@ void AudioThread::run()
     sigset_t all;
     sigfillset(&all);
     pthread_sigmask(SIG_BLOCK, &all, nullptr);
+    if (soundLibraries() == nullptr)
+        return;
+    pa_mainloop* const loop = lib().pa_mainloop_new();
+    if (loop == nullptr)
+        return;
+    {
+        const std::lock_guard lock(mutex_);
+        loop_ = loop;
+    }
     // Connecting before the first cue spares it that wait.
     connect();
+    serveRequest();  // one posted before the loop was there
     while (!quit_) {
-        if (pa_mainloop_iterate(loop_, 1, nullptr) < 0)
+        if (lib().pa_mainloop_iterate(loop_, 1, nullptr) < 0)
             break;
         serveRequest();
     }
     dropConnection();
+    {
+        const std::lock_guard lock(mutex_);
+        loop_ = nullptr;
+    }
+    lib().pa_mainloop_free(loop);
 }
 
 void AudioThread::serveRequest()
@@ -47,7 +67,7 @@ void AudioThread::serveRequest()
     if (!wave)
         return;
     Cue cue{std::move(*wave), asked};
-    if (context_ != nullptr && pa_context_get_state(context_) == PA_CONTEXT_READY) {
+    if (context_ != nullptr && lib().pa_context_get_state(context_) == PA_CONTEXT_READY) {
         startStream(std::move(cue));
         return;
     }
@@ -58,16 +78,16 @@ void AudioThread::serveRequest()
 
 void AudioThread::connect()
 {
-    pa_proplist* properties = pa_proplist_new();
-    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Spinzaro");
-    pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
-    context_ = pa_context_new_with_proplist(pa_mainloop_get_api(loop_), "Spinzaro", properties);
-    pa_proplist_free(properties);
+    pa_proplist* properties = lib().pa_proplist_new();
+    lib().pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Spinzaro");
+    lib().pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
+    context_ = lib().pa_context_new_with_proplist(lib().pa_mainloop_get_api(loop_), "Spinzaro", properties);
+    lib().pa_proplist_free(properties);
     if (context_ == nullptr)
         return;
-    pa_context_set_state_callback(context_, contextChanged, this);
+    lib().pa_context_set_state_callback(context_, contextChanged, this);
     // Never start a server of our own: the desktop runs one, or there is no sound.
-    if (pa_context_connect(context_, server_.empty() ? nullptr : server_.c_str(), PA_CONTEXT_NOAUTOSPAWN, nullptr) <
+    if (lib().pa_context_connect(context_, server_.empty() ? nullptr : server_.c_str(), PA_CONTEXT_NOAUTOSPAWN, nullptr) <
         0) {
         dropConnection();
         return;
@@ -79,16 +99,16 @@ void AudioThread::startStream(Cue cue)
 {
     const pa_sample_spec format{PA_SAMPLE_S16NE, static_cast<std::uint32_t>(cue.wave.sampleRate),
                                 static_cast<std::uint8_t>(cue.wave.channels)};
-    if (cue.wave.channels > static_cast<int>(PA_CHANNELS_MAX) || pa_sample_spec_valid(&format) == 0)
+    if (cue.wave.channels > static_cast<int>(PA_CHANNELS_MAX) || lib().pa_sample_spec_valid(&format) == 0)
         return;
-    stream_ = pa_stream_new(context_, "cue", &format, nullptr);
+    stream_ = lib().pa_stream_new(context_, "cue", &format, nullptr);
     if (stream_ == nullptr)
         return;
-    pa_stream_set_state_callback(stream_, streamChanged, this);
+    lib().pa_stream_set_state_callback(stream_, streamChanged, this);
     const auto unset = static_cast<std::uint32_t>(-1);
-    const pa_buffer_attr buffer{unset, static_cast<std::uint32_t>(pa_usec_to_bytes(targetLatencyUs, &format)), unset,
+    const pa_buffer_attr buffer{unset, static_cast<std::uint32_t>(lib().pa_usec_to_bytes(targetLatencyUs, &format)), unset,
                                 unset, unset};
-    if (pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0) {
+    if (lib().pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0) {
         dropStream();
         return;
     }
@@ -106,18 +126,18 @@ void AudioThread::writeCue(pa_stream* stream)
     const std::vector<std::int16_t>& samples = waiting_->wave.samples;
     // All at once: the server buffers it, so the cue needs no further word
     // from this thread and survives a busy client.
-    pa_stream_write(stream, samples.data(), samples.size() * sizeof(std::int16_t), nullptr, 0, PA_SEEK_RELATIVE);
+    lib().pa_stream_write(stream, samples.data(), samples.size() * sizeof(std::int16_t), nullptr, 0, PA_SEEK_RELATIVE);
     waiting_.reset();
     // Draining also starts a cue shorter than the server's start threshold.
-    drain_ = pa_stream_drain(stream, drained, this);
+    drain_ = lib().pa_stream_drain(stream, drained, this);
 }
 
 void AudioThread::dropStream()
 {
     disarmTimer(tailTimer_);
     if (drain_ != nullptr) {
-        pa_operation_cancel(drain_);
-        pa_operation_unref(drain_);
+        lib().pa_operation_cancel(drain_);
+        lib().pa_operation_unref(drain_);
         drain_ = nullptr;
     }
     if (stream_ == nullptr)
@@ -131,18 +151,18 @@ void AudioThread::dropStream()
 // once it is ready, so that no silent stream is left on the server.
 void AudioThread::letStreamGo(pa_stream* stream)
 {
-    pa_stream_set_state_callback(stream, leavingStreamChanged, nullptr);
+    lib().pa_stream_set_state_callback(stream, leavingStreamChanged, nullptr);
     leavingStreamChanged(stream, nullptr);
 }
 
 void AudioThread::leavingStreamChanged(pa_stream* stream, void*)
 {
-    switch (pa_stream_get_state(stream)) {
-    case PA_STREAM_READY: pa_stream_disconnect(stream); break;
+    switch (lib().pa_stream_get_state(stream)) {
+    case PA_STREAM_READY: lib().pa_stream_disconnect(stream); break;
     case PA_STREAM_FAILED:
     case PA_STREAM_TERMINATED:
-        pa_stream_set_state_callback(stream, nullptr, nullptr);
-        pa_stream_unref(stream);
+        lib().pa_stream_set_state_callback(stream, nullptr, nullptr);
+        lib().pa_stream_unref(stream);
         break;
     default: break;
     }
@@ -157,9 +177,9 @@ void AudioThread::dropConnection()
         return;
     // Its streams end with it, and their callbacks release them.
     pa_context* const context = std::exchange(context_, nullptr);
-    pa_context_set_state_callback(context, nullptr, nullptr);
-    pa_context_disconnect(context);
-    pa_context_unref(context);
+    lib().pa_context_set_state_callback(context, nullptr, nullptr);
+    lib().pa_context_disconnect(context);
+    lib().pa_context_unref(context);
 }
 
 void AudioThread::armTimer(pa_time_event*& timer, pa_usec_t afterUs,
@@ -167,23 +187,23 @@ void AudioThread::armTimer(pa_time_event*& timer, pa_usec_t afterUs,
 {
     disarmTimer(timer);
     timeval due{};
-    pa_gettimeofday(&due);
-    pa_timeval_add(&due, afterUs);
-    timer = pa_mainloop_get_api(loop_)->time_new(pa_mainloop_get_api(loop_), &due, callback, this);
+    lib().pa_gettimeofday(&due);
+    lib().pa_timeval_add(&due, afterUs);
+    timer = lib().pa_mainloop_get_api(loop_)->time_new(lib().pa_mainloop_get_api(loop_), &due, callback, this);
 }
 
 void AudioThread::disarmTimer(pa_time_event*& timer)
 {
     if (timer == nullptr)
         return;
-    pa_mainloop_get_api(loop_)->time_free(timer);
+    lib().pa_mainloop_get_api(loop_)->time_free(timer);
     timer = nullptr;
 }
 
 void AudioThread::contextChanged(pa_context* context, void* self)
 {
     auto& thread = *static_cast<AudioThread*>(self);
-    switch (pa_context_get_state(context)) {
+    switch (lib().pa_context_get_state(context)) {
     case PA_CONTEXT_READY: {
         thread.disarmTimer(thread.answerTimer_);
         std::optional<Cue> cue;
@@ -206,7 +226,7 @@ void AudioThread::streamChanged(pa_stream* stream, void* self)
     auto& thread = *static_cast<AudioThread*>(self);
     if (stream != thread.stream_)
         return;
-    switch (pa_stream_get_state(stream)) {
+    switch (lib().pa_stream_get_state(stream)) {
     case PA_STREAM_READY: thread.writeCue(stream); break;
     case PA_STREAM_FAILED:
     case PA_STREAM_TERMINATED: thread.dropStream(); break;
@@ -218,7 +238,7 @@ void AudioThread::drained(pa_stream* stream, int success, void* self)
 {
     auto& thread = *static_cast<AudioThread*>(self);
     if (thread.drain_ != nullptr) {
-        pa_operation_unref(thread.drain_);
+        lib().pa_operation_unref(thread.drain_);
         thread.drain_ = nullptr;
     }
     if (stream == thread.stream_ && success != 0)

@@ -2,11 +2,8 @@
 // server through PulseAudio's client library, never on the window's thread.
 #pragma once
 
+#include "sound_libraries.h"
 #include "wave_file.h"
-
-#include <pulse/context.h>
-#include <pulse/mainloop.h>
-#include <pulse/stream.h>
 
 #include <atomic>
 #include <chrono>
@@ -37,30 +34,32 @@ struct Request {
 
 class AudioThread {
 public:
-    explicit AudioThread(std::string server) : server_(std::move(server)), loop_(pa_mainloop_new())
+    explicit AudioThread(std::string server) : server_(std::move(server))
     {
         thread_ = std::thread([this] { run(); });
     }
 
     ~AudioThread()
     {
-        quit_ = true;
-        pa_mainloop_wakeup(loop_);
+        {
+            const std::lock_guard lock(mutex_);
+            quit_ = true;
+            wake();
+        }
         thread_.join();
-        pa_mainloop_free(loop_);
     }
 
     AudioThread(const AudioThread&) = delete;
     AudioThread& operator=(const AudioThread&) = delete;
 
-    // Event thread: only a short lock to leave the request, and a wake-up.
+    // Event thread: only a short lock to leave the request, and a wake-up
+    // once the thread has its loop; until then the thread finds the request
+    // itself.
     void post(Request request)
     {
-        {
-            const std::lock_guard lock(mutex_);
-            request_ = std::move(request);
-        }
-        pa_mainloop_wakeup(loop_);
+        const std::lock_guard lock(mutex_);
+        request_ = std::move(request);
+        wake();
     }
 
 private:
@@ -71,6 +70,11 @@ private:
     };
 
     void run();
+    void wake()  // under mutex_, so that the loop outlives the call
+    {
+        if (loop_ != nullptr)
+            soundLibraries()->pa_mainloop_wakeup(loop_);
+    }
     void serveRequest();
     void connect();
     void startStream(Cue cue);
@@ -90,11 +94,11 @@ private:
     static void tailPlayed(pa_mainloop_api*, pa_time_event*, const timeval*, void* self);
 
     const std::string server_;
-    pa_mainloop* const loop_;
     std::thread thread_;
     std::atomic<bool> quit_{false};
     std::mutex mutex_;
     std::optional<Request> request_;
+    pa_mainloop* loop_ = nullptr;  // made and freed by the audio thread, under mutex_
 
     // Owned by the audio thread alone.
     pa_context* context_ = nullptr;

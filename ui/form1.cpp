@@ -31,10 +31,10 @@ constexpr std::array timerHandlers = {
 }  // namespace
 
 Form1::Form1(std::unique_ptr<RandomSource> random, std::unique_ptr<WindowControls> controls)
-    : random_(std::move(random)), controls_(std::move(controls)), cuePlayer_(std::make_unique<CuePlayer>()),
+    : random_(std::move(random)), controls_(std::move(controls)),
       machine_(*controls_, *random_)
 {
-    controls_->cueSink = [this](const std::string& path) { cuePlayer_->play(path); };
+    controls_->cueSink = [this](const std::string& path) { cuePlayer().play(path); };
     controls_->closeWindow = [this] { end(); };
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Spinzaro"));
@@ -97,8 +97,8 @@ void Form1::showEvent(QShowEvent* event)
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    // The window's icon and pointers wait until the first frame is painted,
-    // which needs neither.
+    // The window's icon and pointers, and the sound, wait until the first
+    // frame is painted, which needs none of them.
     if (watched == canvas_ && event->type() == QEvent::Paint) {
         canvas_->removeEventFilter(this);
         QMetaObject::invokeMethod(
@@ -106,6 +106,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
             [this] {
                 setWindowIcon(artwork::icon(pictures::icon));
                 drawPointers(devicePixelRatioF());
+                cuePlayer();
             },
             Qt::QueuedConnection);
     }
@@ -144,10 +145,18 @@ void Form1::closeEvent(QCloseEvent* event)
     event->setAccepted(!cancel);
 }
 
+CuePlayer& Form1::cuePlayer()
+{
+    if (!cuePlayer_)
+        cuePlayer_ = std::make_unique<CuePlayer>();
+    return *cuePlayer_;
+}
+
 void Form1::end()
 {
     ended_ = true;
-    cuePlayer_->stop();
+    if (cuePlayer_)
+        cuePlayer_->stop();
     close();
     emit programEnded();
 }

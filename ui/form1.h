@@ -57,13 +57,15 @@ private:
     QPushButton* makeSpinButton(const ControlDesign& design);
     QPushButton* makeQuitButton(const ControlDesign& design);
     void end();
+    // Made after the first frame, or by the first cue if that comes sooner.
+    CuePlayer& cuePlayer();
     // Pictures follow the window to a screen of another density, between rounds.
     void followScreenDensity();
     void drawPointers(qreal ratio);
 
     std::unique_ptr<RandomSource> random_;
     std::unique_ptr<WindowControls> controls_;
-    std::unique_ptr<CuePlayer> cuePlayer_;
+    std::unique_ptr<CuePlayer> cuePlayer_;  // starts the sound libraries on a thread of its own
     SlotMachine machine_;
     QWidget* canvas_ = nullptr;
     QString lastHeading_;              // the caption of the heading made last
