@@ -1,6 +1,7 @@
 // The few widgets whose behaviour is the game's own, beyond Qt's.
 #pragma once
 
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 
@@ -20,6 +21,30 @@ protected:
 
 private:
     const QPixmap* picture_ = nullptr;
+};
+
+// The coin slot: a flat face of the palette's button colour in a one-pixel
+// black border, that is pressed and clicked like any button.
+class FlatButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// The Quit button: a face of the palette's button colour in a two-pixel
+// bevel of its light and dark colours that sinks while pressed, a dotted
+// line inside it while it has the focus, and the disabled text colour while
+// it is disabled.
+class BevelButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // An interval timer with the window's rules: enabling a running timer leaves

@@ -25,9 +25,25 @@ QFont designFont(int tenthsOfPoint, QFont::Weight weight)
     return font;
 }
 
-QString textStyle(const QColor& text)
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
 {
-    return QStringLiteral("color: %1; background: transparent;").arg(text.name());
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+// A frame of the design's line width and colour, drawn inside its rectangle.
+void setBorder(QFrame* frame, int width, const QColor& colour)
+{
+    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    frame->setLineWidth(width);
+    setColour(frame, QPalette::WindowText, colour);
+}
+
+void setGround(QWidget* widget, const QColor& colour)
+{
+    setColour(widget, QPalette::Window, colour);
+    widget->setAutoFillBackground(true);
 }
 
 // The game's id of a control of the design, by the control's name.
@@ -73,7 +89,7 @@ QLabel* Form1::makeHeading(const ControlDesign& design)
 {
     auto* label = new QLabel(QString::fromLatin1(design.caption), canvas_);
     label->setFont(designFont(90, QFont::Bold));
-    label->setStyleSheet(textStyle(headingColour));
+    setColour(label, QPalette::WindowText, headingColour);
     label->setAlignment(Qt::AlignCenter);
     label->move(pixelBox(design).topLeft());
     label->adjustSize();
@@ -85,7 +101,7 @@ QLabel* Form1::makeAmount(const ControlDesign& design)
 {
     auto* label = new QLabel(QString::fromLatin1(design.caption), canvas_);
     label->setFont(designFont(96, QFont::Bold));
-    label->setStyleSheet(textStyle(amountColour));
+    setColour(label, QPalette::WindowText, amountColour);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->move(pixelBox(design).topLeft());
     label->adjustSize();
@@ -99,8 +115,8 @@ QLabel* Form1::makeDisplayBox(const ControlDesign& design)
 {
     auto* label = new QLabel(canvas_);
     label->setFont(designFont(96, QFont::Bold));
-    label->setStyleSheet(
-        QStringLiteral("color: %1; background: black; border: 1px solid %1;").arg(amountColour.name()));
+    setBorder(label, 1, amountColour);  // the text's colour too
+    setGround(label, Qt::black);
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(pixelBox(design));
     // Screen readers call a tally by its heading, which the design puts just before it.
@@ -112,8 +128,8 @@ QPushButton* Form1::makeCoinSlot(const ControlDesign& design)
 {
     // A flat button: clicked by a press and a release inside it, pressed by
     // assistive tools, and out of the tab order like the label it looks like.
-    auto* slot = new QPushButton(canvas_);
-    slot->setStyleSheet(QStringLiteral("background: %1; border: 1px solid black;").arg(coinSlotColour.name()));
+    auto* slot = new FlatButton(canvas_);
+    setColour(slot, QPalette::Button, coinSlotColour);
     slot->setFocusPolicy(Qt::NoFocus);
     slot->setGeometry(pixelBox(design));
     slot->setAccessibleName(QStringLiteral("Coin Slot"));
@@ -125,15 +141,15 @@ QPushButton* Form1::makeCoinSlot(const ControlDesign& design)
 QFrame* Form1::makeFrame(const ControlDesign& design)
 {
     auto* frame = new QFrame(canvas_);
-    const QString colour = QColor(design.colour).name();
+    const QColor colour(design.colour);
     // A line is a one-pixel strip of its colour; an outline lies inside its
     // rectangle, however wide it is.
     if (design.kind == ControlKind::line)
-        frame->setStyleSheet(QStringLiteral("background: %1;").arg(colour));
+        setGround(frame, colour);
     else
-        frame->setStyleSheet(QStringLiteral("border: %1px solid %2; background: %3;")
-                                 .arg(design.lineWidth)
-                                 .arg(colour, design.kind == ControlKind::filledFrame ? "black" : "transparent"));
+        setBorder(frame, design.lineWidth, colour);
+    if (design.kind == ControlKind::filledFrame)
+        setGround(frame, Qt::black);
     frame->setGeometry(pixelBox(design));
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
     return frame;
@@ -177,13 +193,16 @@ QPushButton* Form1::makeSpinButton(const ControlDesign& design)
 
 QPushButton* Form1::makeQuitButton(const ControlDesign& design)
 {
-    auto* button = new QPushButton(QString::fromLatin1(design.caption), canvas_);
+    auto* button = new BevelButton(QString::fromLatin1(design.caption), canvas_);
     button->setFont(designFont(96, QFont::Bold));
-    button->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: black; border: 2px outset #e070e0; }"
-                                         "QPushButton:pressed { border-style: inset; }"
-                                         "QPushButton:disabled { color: #804080; }"
-                                         "QPushButton:focus { outline: 1px dotted black; }")
-                              .arg(quitFaceColour.name()));
+    QPalette colours = button->palette();
+    const QColor edge(0xe0, 0x70, 0xe0);
+    colours.setColor(QPalette::Button, quitFaceColour);
+    colours.setColor(QPalette::Light, edge.lighter());
+    colours.setColor(QPalette::Dark, edge.darker());
+    colours.setColor(QPalette::ButtonText, Qt::black);
+    colours.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x40, 0x80));
+    button->setPalette(colours);
     button->setGeometry(pixelBox(design));
     button->setAccessibleName(QStringLiteral("Quit"));
     connect(button, &QPushButton::clicked, this, [this] { machine_.cmdQuit_Click(); });
