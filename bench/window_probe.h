@@ -59,15 +59,23 @@ protected:
         if (watched == canvas_ && event->type() == QEvent::Paint && !painted_) {
             painted_ = true;
             firstPaintMs_ = msSinceProcessStart();
-            // Runs once the event loop is back, i.e. after the whole window
-            // has been painted and flushed to the platform.
-            QMetaObject::invokeMethod(
-                this, [this] { frameDone(); }, Qt::QueuedConnection);
+            // Handled once the event loop is back, i.e. after the whole
+            // window has been painted and flushed to the platform; ahead of
+            // whatever the window itself left for after its first frame.
+            QCoreApplication::postEvent(this, new QEvent(frameDoneEvent), Qt::HighEventPriority);
         }
         return false;
     }
 
+    void customEvent(QEvent* event) override
+    {
+        if (event->type() == frameDoneEvent)
+            frameDone();
+    }
+
 private:
+    static constexpr auto frameDoneEvent = QEvent::Type(QEvent::User + 1);
+
     void frameDone()
     {
         const double frameMs = msSinceProcessStart();
