@@ -2,6 +2,7 @@
 // real clicks through the real timers.
 #include "about.h"
 #include "controls.h"
+#include "layout.h"
 #include "window_fixture.h"
 
 #include <QAction>
@@ -71,6 +72,31 @@ TEST_F(Form1Test, EveryControlStandsWhereTheDesignPutsItAndItsTextFits)
     }
     const QLabel* stake = control<QLabel>("lbSpinBet");
     EXPECT_LT(stake->fontMetrics().horizontalAdvance("$5.00"), stake->width() - 4);
+}
+
+TEST_F(Form1Test, TheControlsWearTheDesignsColours)
+{
+    const QImage canvas = window.canvas()->grab().toImage();
+    // The centre of a logical pixel of a control, counted from its top left
+    // corner, in the grab's pixels.
+    const auto colour = [&](const char* name, int x, int y) {
+        const QPointF centre = QPointF(control(name)->geometry().topLeft() + QPoint(x, y)) + QPointF(0.5, 0.5);
+        const QPointF pixel = centre * canvas.devicePixelRatio();
+        return canvas.pixelColor(int(pixel.x()), int(pixel.y())).name().toStdString();
+    };
+    const auto name = [](const QColor& wanted) { return wanted.name().toStdString(); };
+    EXPECT_EQ(name(canvas.pixelColor(5, 60)), name(backgroundColour));
+    EXPECT_EQ(colour("lbCoinSlot", 26, 4), name(coinSlotColour));
+    EXPECT_EQ(colour("lbCoinSlot", 0, 0), "#000000");
+    EXPECT_EQ(colour("lbWin", 3, 13), "#000000");  // blank at the start
+    EXPECT_EQ(colour("lbWin", 0, 13), name(amountColour));
+    EXPECT_EQ(colour("Line1", 8, 0), "#ff00ff");
+    EXPECT_EQ(colour("Shape3", 4, 39), "#400040");  // eight pixels wide
+    EXPECT_EQ(colour("Shape5", 0, 42), "#800080");
+    const QWidget* quit = control("cmdQuit");
+    EXPECT_EQ(colour("cmdQuit", 3, 3), name(quitFaceColour));
+    EXPECT_EQ(colour("cmdQuit", 0, quit->height() / 2), name(QColor(0xe0, 0x70, 0xe0).lighter()));
+    EXPECT_EQ(colour("cmdQuit", quit->width() - 1, quit->height() / 2), name(QColor(0xe0, 0x70, 0xe0).darker()));
 }
 
 TEST_F(Form1Test, OpensReadyToPlayWithTheFocusOnQuit)

@@ -1,4 +1,5 @@
 // The pictures and wave files the game ships, as the window will use them.
+#include "deferred_icons.h"
 #include "image_list.h"
 
 #include <QCoreApplication>
@@ -145,6 +146,17 @@ TEST(ImageListTest, SymbolsAreDrawnAtTheScreensDensityInTheSameObjects)
     EXPECT_EQ(bell->toImage(), artwork::draw(pictures::symbolSource(4), 1.0, QSize(96, 96)).toImage());
     list.setDevicePixelRatio(1.0);
     EXPECT_EQ(bell->toImage(), atOne);
+}
+
+TEST(DeferredIconStyleTest, AStockIconDrawsWhatTheStyleItselfWould)
+{
+    DeferredIconStyle style;
+    const QIcon deferred = style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, nullptr);
+    const QIcon direct = style.baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    ASSERT_FALSE(direct.pixmap(16).isNull());
+    EXPECT_EQ(deferred.pixmap(16).toImage(), direct.pixmap(16).toImage());
+    const QIcon copy = deferred;  // as a button keeps it
+    EXPECT_EQ(copy.pixmap(16, 2.0).toImage(), direct.pixmap(16, 2.0).toImage());
 }
 
 }  // namespace

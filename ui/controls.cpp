@@ -44,10 +44,11 @@ void WindowTimer::setEnabled(bool enabled)
 
 void FlatButton::paintEvent(QPaintEvent*)
 {
+    // Filled rather than stroked, so that the border is one logical pixel
+    // wide at any scale.
     QPainter painter(this);
-    painter.fillRect(rect(), palette().button());
-    painter.setPen(Qt::black);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.fillRect(rect(), Qt::black);
+    painter.fillRect(rect().adjusted(1, 1, -1, -1), palette().button());
 }
 
 void BevelButton::paintEvent(QPaintEvent*)
@@ -61,8 +62,11 @@ void BevelButton::paintEvent(QPaintEvent*)
     const int sunk = isDown() ? 1 : 0;
     painter.drawText(rect().translated(sunk, sunk), Qt::AlignCenter | Qt::TextShowMnemonic, text());
     if (hasFocus()) {
+        // A line of one logical pixel, two inside the bevel: its centre lies
+        // half a pixel in, so that it covers whole pixels at any scale.
+        const qreal inset = bevel + 2.5;
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(bevel + 2, bevel + 2, -(bevel + 3), -(bevel + 3)));
+        painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
     }
 }
 

@@ -18,13 +18,14 @@ public:
     {
         icon().paint(painter, rect, Qt::AlignCenter, mode, state);
     }
+    // An engine is asked in device pixels; a QIcon in logical ones.
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
-        return icon().pixmap(size, mode, state);
+        return icon().pixmap(size, 1.0, mode, state);
     }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
     {
-        return icon().pixmap(size, scale, mode, state);
+        return icon().pixmap((QSizeF(size) / scale).toSize(), scale, mode, state);
     }
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
