@@ -87,8 +87,8 @@ void AudioThread::connect()
         return;
     lib().pa_context_set_state_callback(context_, contextChanged, this);
     // Never start a server of our own: the desktop runs one, or there is no sound.
-    if (lib().pa_context_connect(context_, server_.empty() ? nullptr : server_.c_str(), PA_CONTEXT_NOAUTOSPAWN, nullptr) <
-        0) {
+    if (lib().pa_context_connect(context_, server_.empty() ? nullptr : server_.c_str(), PA_CONTEXT_NOAUTOSPAWN,
+                                 nullptr) < 0) {
         dropConnection();
         return;
     }
@@ -106,8 +106,8 @@ void AudioThread::startStream(Cue cue)
         return;
     lib().pa_stream_set_state_callback(stream_, streamChanged, this);
     const auto unset = static_cast<std::uint32_t>(-1);
-    const pa_buffer_attr buffer{unset, static_cast<std::uint32_t>(lib().pa_usec_to_bytes(targetLatencyUs, &format)), unset,
-                                unset, unset};
+    const pa_buffer_attr buffer{unset, static_cast<std::uint32_t>(lib().pa_usec_to_bytes(targetLatencyUs, &format)),
+                                unset, unset, unset};
     if (lib().pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0) {
         dropStream();
         return;

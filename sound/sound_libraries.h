@@ -14,34 +14,34 @@
 namespace spinzaro {
 
 // Every function the cue player calls, by its own name.
-#define SPINZARO_PULSE_FUNCTIONS(X)                                                                                \
-    X(pa_context_connect)                                                                                          \
-    X(pa_context_disconnect)                                                                                       \
-    X(pa_context_get_state)                                                                                        \
-    X(pa_context_new_with_proplist)                                                                                \
-    X(pa_context_set_state_callback)                                                                               \
-    X(pa_context_unref)                                                                                            \
-    X(pa_gettimeofday)                                                                                             \
-    X(pa_mainloop_free)                                                                                            \
-    X(pa_mainloop_get_api)                                                                                         \
-    X(pa_mainloop_iterate)                                                                                         \
-    X(pa_mainloop_new)                                                                                             \
-    X(pa_mainloop_wakeup)                                                                                          \
-    X(pa_operation_cancel)                                                                                         \
-    X(pa_operation_unref)                                                                                          \
-    X(pa_proplist_free)                                                                                            \
-    X(pa_proplist_new)                                                                                             \
-    X(pa_proplist_sets)                                                                                            \
-    X(pa_sample_spec_valid)                                                                                        \
-    X(pa_stream_connect_playback)                                                                                  \
-    X(pa_stream_disconnect)                                                                                        \
-    X(pa_stream_drain)                                                                                             \
-    X(pa_stream_get_state)                                                                                         \
-    X(pa_stream_new)                                                                                               \
-    X(pa_stream_set_state_callback)                                                                                \
-    X(pa_stream_unref)                                                                                             \
-    X(pa_stream_write)                                                                                             \
-    X(pa_timeval_add)                                                                                              \
+#define SPINZARO_PULSE_FUNCTIONS(X)                                                                                    \
+    X(pa_context_connect)                                                                                              \
+    X(pa_context_disconnect)                                                                                           \
+    X(pa_context_get_state)                                                                                            \
+    X(pa_context_new_with_proplist)                                                                                    \
+    X(pa_context_set_state_callback)                                                                                   \
+    X(pa_context_unref)                                                                                                \
+    X(pa_gettimeofday)                                                                                                 \
+    X(pa_mainloop_free)                                                                                                \
+    X(pa_mainloop_get_api)                                                                                             \
+    X(pa_mainloop_iterate)                                                                                             \
+    X(pa_mainloop_new)                                                                                                 \
+    X(pa_mainloop_wakeup)                                                                                              \
+    X(pa_operation_cancel)                                                                                             \
+    X(pa_operation_unref)                                                                                              \
+    X(pa_proplist_free)                                                                                                \
+    X(pa_proplist_new)                                                                                                 \
+    X(pa_proplist_sets)                                                                                                \
+    X(pa_sample_spec_valid)                                                                                            \
+    X(pa_stream_connect_playback)                                                                                      \
+    X(pa_stream_disconnect)                                                                                            \
+    X(pa_stream_drain)                                                                                                 \
+    X(pa_stream_get_state)                                                                                             \
+    X(pa_stream_new)                                                                                                   \
+    X(pa_stream_set_state_callback)                                                                                    \
+    X(pa_stream_unref)                                                                                                 \
+    X(pa_stream_write)                                                                                                 \
+    X(pa_timeval_add)                                                                                                  \
     X(pa_usec_to_bytes)
 #define SPINZARO_SNDFILE_FUNCTIONS(X) X(sf_close) X(sf_open_fd) X(sf_readf_short)
 

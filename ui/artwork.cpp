@@ -95,7 +95,7 @@ QImage unpacked(const QByteArray& bytes)
         bytes.size() != headerBytes + qsizetype(size[0]) * size[1] * 4)
         return {};
     const QImage view(reinterpret_cast<const uchar*>(bytes.constData() + headerBytes), int(size[0]), int(size[1]),
-                      int(size[0]) * 4, QImage::Format_ARGB32_Premultiplied);
+                      qsizetype(size[0]) * 4, QImage::Format_ARGB32_Premultiplied);
     return view.copy();
 }
 

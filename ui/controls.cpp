@@ -1,8 +1,8 @@
 // The window design's own widgets.
 #include "controls.h"
 
-#include <QPainter>
 #include <qdrawutil.h>
+#include <QPainter>
 
 namespace spinzaro {
 

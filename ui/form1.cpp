@@ -31,8 +31,7 @@ constexpr std::array timerHandlers = {
 }  // namespace
 
 Form1::Form1(std::unique_ptr<RandomSource> random, std::unique_ptr<WindowControls> controls)
-    : random_(std::move(random)), controls_(std::move(controls)),
-      machine_(*controls_, *random_)
+    : random_(std::move(random)), controls_(std::move(controls)), machine_(*controls_, *random_)
 {
     controls_->cueSink = [this](const std::string& path) { cuePlayer().play(path); };
     controls_->closeWindow = [this] { end(); };
