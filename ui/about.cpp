@@ -1,6 +1,7 @@
 // The About window.
 #include "about.h"
 
+#include "controls.h"
 #include "identity.h"
 #include "image_list.h"
 #include "layout.h"
@@ -64,9 +65,7 @@ FrmAbout::FrmAbout(QWidget* parent)
     cmdOK_->setDefault(true);
     lblTitle_ = designLabel(this, "lblTitle", toPixels(2550, 240, 1965, 405), Qt::AlignCenter);
     lblTitle_->setFont(titleFont);
-    QPalette titleColours = lblTitle_->palette();
-    titleColours.setColor(QPalette::WindowText, Qt::black);
-    lblTitle_->setPalette(titleColours);
+    setColour(lblTitle_, QPalette::WindowText, Qt::black);
     lblVersion_ = designLabel(this, "lblVersion", toPixels(2795, 702, 1248, 312), Qt::AlignCenter);
     lblVersion_->setFont(versionFont);
     label2_ = designLabel(this, "Label2", toPixels(240, 1800, 1800, 195), Qt::AlignLeft);

@@ -7,6 +7,9 @@
 
 namespace spinzaro {
 
+// Gives one role of a widget's palette a colour, in every state.
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour);
+
 // A reel window: shows an image-list entry's own picture object at its own
 // size from the top left corner, so it can be asked which object it shows.
 class ReelWindow : public QWidget {

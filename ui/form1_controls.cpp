@@ -25,13 +25,6 @@ QFont designFont(int tenthsOfPoint, QFont::Weight weight)
     return font;
 }
 
-void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
 // A frame of the design's line width and colour, drawn inside its rectangle.
 void setBorder(QFrame* frame, int width, const QColor& colour)
 {
