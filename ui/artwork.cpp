@@ -102,8 +102,8 @@ QImage unpacked(const QByteArray& bytes)
 QPixmap draw(const QString& source, qreal devicePixelRatio, QSize logicalSize)
 {
     if (logicalSize.isEmpty()) {
-        if (const QString path = drawnAheadPath(source, devicePixelRatio); !path.isEmpty() && QFile::exists(path)) {
-            QFile file(path);
+        if (const QString path = drawnAheadPath(source, devicePixelRatio); !path.isEmpty()) {
+            QFile file(path);  // there is none for most pictures and scales
             QImage ahead = file.open(QIODevice::ReadOnly) ? unpacked(file.readAll()) : QImage();
             if (!ahead.isNull()) {
                 ahead.setDevicePixelRatio(devicePixelRatio);
