@@ -18,6 +18,8 @@ int startGame(int argc, char* argv[], const std::function<void(Form1&)>& beforeS
     const auto application = startApplication(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(identity::title));
     QApplication::setApplicationVersion(QString::fromUtf8(identity::version));
+    // The menu entry's name: Wayland's app id and the end of the launch feedback.
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(identity::desktopFileName));
     QApplication::setStyle(new DeferredIconStyle);
 
     Form1 window;
