@@ -10,11 +10,16 @@ install(TARGETS spinzaro RUNTIME DESTINATION ${SPINZARO_INSTALL_APPDIR})
 install(FILES ${SPINZARO_WAVE_FILES} DESTINATION ${SPINZARO_INSTALL_APPDIR})
 
 # Computed at install time, so that it follows --prefix; relative, so that it
-# stays right under DESTDIR and wherever the tree is unpacked.
+# stays right under DESTDIR and wherever the tree is unpacked. Debian keeps
+# games in /usr/games, so the launcher goes there under the system's own /usr
+# (the package's prefix); a prefix such as ~/.local keeps the usual bin/.
 install(CODE "
     set(_spinzaro_bindir \"${CMAKE_INSTALL_BINDIR}\")
     set(_spinzaro_appdir \"${SPINZARO_INSTALL_APPDIR}\")
 " CODE [[
+    if(CMAKE_INSTALL_PREFIX STREQUAL "/usr")
+        set(_spinzaro_bindir games)
+    endif()
     foreach(_spinzaro_dir IN ITEMS bindir appdir)
         if(NOT IS_ABSOLUTE "${_spinzaro_${_spinzaro_dir}}")
             set(_spinzaro_${_spinzaro_dir} "${CMAKE_INSTALL_PREFIX}/${_spinzaro_${_spinzaro_dir}}")
@@ -29,7 +34,8 @@ install(CODE "
 ]])
 
 # Menu entry, icon and software-centre listing under the names they refer to.
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/spinzaro.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/${SPINZARO_COMPONENT_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 # The icon at the usual theme sizes, drawn from its source at build time, and
 # the source itself for any other size.
 set(SPINZARO_ICON_SIZES 16 22 24 32 48 64 128 256)
@@ -45,7 +51,8 @@ foreach(size ${SPINZARO_ICON_SIZES})
 endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/assets/src/icon.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME spinzaro.svg)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/example.spinzaro.Spinzaro.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/${SPINZARO_COMPONENT_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # Debian wants the licence, the changelog and a manual page, the latter two
 # compressed without a timestamp so that rebuilds are identical.
@@ -71,14 +78,23 @@ if(BUILD_TESTING)
     find_program(SPINZARO_APPSTREAMCLI appstreamcli)
     if(SPINZARO_DESKTOP_FILE_VALIDATE)
         add_test(NAME packaging_desktop_entry_valid
-                 COMMAND ${SPINZARO_DESKTOP_FILE_VALIDATE} ${PROJECT_SOURCE_DIR}/packaging/spinzaro.desktop)
+                 COMMAND ${SPINZARO_DESKTOP_FILE_VALIDATE}
+                         ${PROJECT_SOURCE_DIR}/packaging/${SPINZARO_COMPONENT_ID}.desktop)
         # It exits 0 on warnings; those count too.
         set_tests_properties(packaging_desktop_entry_valid PROPERTIES FAIL_REGULAR_EXPRESSION "error|warning")
     endif()
     if(SPINZARO_APPSTREAMCLI)
         add_test(NAME packaging_metainfo_valid
                  COMMAND ${SPINZARO_APPSTREAMCLI} validate --no-net --strict --override=cid-maybe-not-rdns=pedantic
-                         ${PROJECT_SOURCE_DIR}/packaging/example.spinzaro.Spinzaro.metainfo.xml)
+                         ${PROJECT_SOURCE_DIR}/packaging/${SPINZARO_COMPONENT_ID}.metainfo.xml)
+    endif()
+    # The package as a user gets it, built from the normal build; the
+    # sanitizers' build is never shipped.
+    find_program(SPINZARO_DPKG_DEB dpkg-deb)
+    if(SPINZARO_DPKG_DEB AND NOT SPINZARO_SANITIZE)
+        add_test(NAME packaging_debian_package_clean
+                 COMMAND ${PROJECT_SOURCE_DIR}/tests/package_test.sh ${CMAKE_BINARY_DIR})
+        set_tests_properties(packaging_debian_package_clean PROPERTIES TIMEOUT 300)
     endif()
 endif()
 
@@ -108,16 +124,18 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Qt loads its platform and image plugins at run time, and the cue player
 # opens the sound libraries at run time, so no library scan finds them; they
-# are named here, so that a Wayland-only desktop can start the game, the
-# pictures can be drawn and the cues heard.
+# are named here, so that the pictures can be drawn and the cues heard.
 find_program(SPINZARO_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(SPINZARO_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland, libqt6svg6 (>= 6.2), libpulse0, libsndfile1")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6 (>= 6.2), libpulse0, libsndfile1")
 else()
     # Without dpkg-dev the libraries the executable links are named by hand.
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6widgets6 (>= 6.2), libqt6svg6 (>= 6.2), libpulse0, libsndfile1, qt6-wayland")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6widgets6 (>= 6.2), libqt6svg6 (>= 6.2), libpulse0, libsndfile1")
 endif()
+# Only a session without XWayland needs the Wayland plugin, and it brings
+# QtQuick and the compositor libraries; apt installs recommendations anyway.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 set(CPACK_SOURCE_GENERATOR TGZ)
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "\\\\.swp$")

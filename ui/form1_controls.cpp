@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <array>
 #include <stdexcept>
@@ -127,6 +128,14 @@ QPushButton* Form1::makeCoinSlot(const ControlDesign& design)
     slot->setGeometry(pixelBox(design));
     slot->setAccessibleName(QStringLiteral("Coin Slot"));
     connect(slot, &QPushButton::clicked, this, [this] { machine_.lbCoinSlot_Click(); });
+    // A player without a mouse drops a coin by key, whichever control has the
+    // focus; plain keys, so no Alt mnemonic of any language can take them.
+    auto* key = new QShortcut(this);
+    key->setKeys({QKeySequence(Qt::Key_Insert), QKeySequence(Qt::Key_Plus)});
+    connect(key, &QShortcut::activated, this, [this] { machine_.lbCoinSlot_Click(); });
+    const QString keys = key->keys().front().toString(QKeySequence::NativeText);
+    slot->setToolTip(tr("Drop a coin to raise the stake (%1 or +)").arg(keys));
+    slot->setAccessibleDescription(tr("Raises the stake by one dollar, after five back to one; key %1 or +").arg(keys));
     coinSlot_ = slot;
     return slot;
 }

@@ -1,6 +1,7 @@
 // Starting the game as the executable does.
 #include "game_start.h"
 
+#include "command_line.h"
 #include "deferred_icons.h"
 #include "form1.h"
 #include "identity.h"
@@ -12,9 +13,13 @@ namespace spinzaro {
 
 int startGame(int argc, char* argv[], const std::function<void(Form1&)>& beforeShow)
 {
+    if (const auto status = answerCommandLine(argc, argv))
+        return *status;
     const auto application = startApplication(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(identity::title));
     QApplication::setApplicationVersion(QString::fromUtf8(identity::version));
+    // The menu entry's name: Wayland's app id and the end of the launch feedback.
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(identity::desktopFileName));
     QApplication::setStyle(new DeferredIconStyle);
 
     Form1 window;

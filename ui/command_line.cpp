@@ -1,0 +1,115 @@
+// The game's own command-line options, answered before any window is opened.
+#include "command_line.h"
+
+#include "identity.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <vector>
+
+namespace spinzaro {
+
+namespace {
+
+// Options that QApplication and its platform plugins read themselves; the
+// parser only has to know them so that it does not refuse them.
+constexpr const char* qtOptionsWithValue[] = {
+    "platform",          "platformpluginpath", "platformtheme", "plugin",
+    "qwindowgeometry",   "qwindowicon",        "qwindowtitle",  "session",
+    "display",           "geometry",           "name",          "style",
+    "stylesheet",        "qmljsdebugger",      "dialogs",       "fontengine",
+    "qdevicepixelratio",
+};
+constexpr const char* qtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+void print(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+void acceptQtsOwnOptions(QCommandLineParser& parser)
+{
+    for (const char* name : qtOptionsWithValue) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : qtFlags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+// The unknown option as the player typed it, dashes and all.
+QString spelledAsGiven(const QString& name)
+{
+    for (const QString& argument : QCoreApplication::arguments())
+        if (argument.startsWith(QLatin1Char('-')) && argument.section(QLatin1Char('='), 0, 0).endsWith(name))
+            return argument.section(QLatin1Char('='), 0, 0);
+    return name;
+}
+
+}  // namespace
+
+std::optional<int> answerCommandLine(int argc, char* argv[])
+{
+    // A start from the menu has no arguments and pays nothing here.
+    if (argc <= 1)
+        return std::nullopt;
+
+    // An application of its own, gone before the window's is made, so that
+    // the texts can be translated and no display is needed.
+    int ownCount = argc;
+    std::vector<char*> ownArguments(argv, argv + argc + 1);
+    const QCoreApplication application(ownCount, ownArguments.data());
+    QCoreApplication::setApplicationName(QString::fromUtf8(identity::title));
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(identity::version));
+
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QCoreApplication::translate("CommandLine", "A three-reel fruit slot machine, played with play money."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QCoreApplication::translate("CommandLine", "Show this help and exit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QCoreApplication::translate("CommandLine", "Show the version and exit."));
+    parser.addOption(help);
+    parser.addOption(version);
+    acceptQtsOwnOptions(parser);
+
+    const QString program = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName();
+    const auto refuse = [&program](QString problem) {
+        if (problem.endsWith(QLatin1Char('.')))
+            problem.chop(1);
+        print(stderr, QCoreApplication::translate("CommandLine", "%1: %2; try '%1 --help'.").arg(program, problem) +
+                          QLatin1Char('\n'));
+        return 2;
+    };
+    if (!parser.parse(QCoreApplication::arguments())) {
+        if (parser.unknownOptionNames().isEmpty())
+            return refuse(parser.errorText());
+        return refuse(QCoreApplication::translate("CommandLine", "unknown option '%1'")
+                          .arg(spelledAsGiven(parser.unknownOptionNames().front())));
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return refuse(QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
+                          .arg(parser.positionalArguments().front()));
+    if (parser.isSet(help)) {
+        print(stdout, parser.helpText());
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        print(stdout, QStringLiteral("%1 %2\n%3\n")
+                          .arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion(),
+                               QString::fromUtf8(identity::copyright)));
+        return 0;
+    }
+    return std::nullopt;
+}
+
+}  // namespace spinzaro
