@@ -5,6 +5,7 @@
 #include "layout.h"
 #include "spoken.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -80,7 +81,7 @@ QWidget* Form1::makeControl(const ControlDesign& design)
 
 QLabel* Form1::makeHeading(const ControlDesign& design)
 {
-    auto* label = new QLabel(QString::fromLatin1(design.caption), canvas_);
+    auto* label = new QLabel(QCoreApplication::translate("Layout", design.caption), canvas_);
     label->setFont(designFont(90, QFont::Bold));
     setColour(label, QPalette::WindowText, headingColour);
     label->setAlignment(Qt::AlignCenter);
@@ -125,7 +126,7 @@ QPushButton* Form1::makeCoinSlot(const ControlDesign& design)
     setColour(slot, QPalette::Button, coinSlotColour);
     slot->setFocusPolicy(Qt::NoFocus);
     slot->setGeometry(pixelBox(design));
-    slot->setAccessibleName(QStringLiteral("Coin Slot"));
+    slot->setAccessibleName(coinSlotWords());
     connect(slot, &QPushButton::clicked, this, [this] { machine_.lbCoinSlot_Click(); });
     coinSlot_ = slot;
     return slot;
@@ -153,7 +154,7 @@ ReelWindow* Form1::makeReel(const ControlDesign& design)
     auto* reel = new ReelWindow(canvas_);
     reel->setGeometry(pixelBox(design));
     const int index = QString::fromLatin1(design.name).section(QLatin1Char('_'), -1).toInt();
-    reel->setAccessibleName(QStringLiteral("Reel %1: empty").arg(index + 1));
+    reel->setAccessibleName(reelWords(index, std::nullopt));
     controls_->addReel(index, reel);
     return reel;
 }
@@ -178,7 +179,7 @@ QPushButton* Form1::makeSpinButton(const ControlDesign& design)
     button->setIcon(QIcon(artwork::draw(pictures::spinFace, devicePixelRatioF())));
     button->setIconSize(QSize(105, 50));
     button->setGeometry(pixelBox(design));
-    button->setAccessibleName(QStringLiteral("Spin"));
+    button->setAccessibleName(spinWords());
     connect(button, &QPushButton::clicked, this, [this] { machine_.cmdSpin_Click(); });
     controls_->add(Button::cmdSpin, button);
     return button;
@@ -186,7 +187,7 @@ QPushButton* Form1::makeSpinButton(const ControlDesign& design)
 
 QPushButton* Form1::makeQuitButton(const ControlDesign& design)
 {
-    auto* button = new BevelButton(QString::fromLatin1(design.caption), canvas_);
+    auto* button = new BevelButton(QCoreApplication::translate("Layout", design.caption), canvas_);
     button->setFont(designFont(96, QFont::Bold));
     QPalette colours = button->palette();
     const QColor edge(0xe0, 0x70, 0xe0);
@@ -197,7 +198,7 @@ QPushButton* Form1::makeQuitButton(const ControlDesign& design)
     colours.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x40, 0x80));
     button->setPalette(colours);
     button->setGeometry(pixelBox(design));
-    button->setAccessibleName(QStringLiteral("Quit"));
+    button->setAccessibleName(quitWords());
     connect(button, &QPushButton::clicked, this, [this] { machine_.cmdQuit_Click(); });
     controls_->add(Button::cmdQuit, button);
     return button;

@@ -5,6 +5,7 @@
 #include "form1.h"
 #include "identity.h"
 #include "platform_start.h"
+#include "translations.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ namespace spinzaro {
 int startGame(int argc, char* argv[], const std::function<void(Form1&)>& beforeShow)
 {
     const auto application = startApplication(argc, argv);
+    installTranslation();
     QApplication::setApplicationName(QString::fromUtf8(identity::title));
     QApplication::setApplicationVersion(QString::fromUtf8(identity::version));
     QApplication::setStyle(new DeferredIconStyle);

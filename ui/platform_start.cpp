@@ -1,6 +1,8 @@
 // Opening the display: Qt chooses the platform; only its failure is ours.
 #include "platform_start.h"
 
+#include "translations.h"
+
 #include <QString>
 
 #include <fontconfig/fontconfig.h>
@@ -37,7 +39,7 @@ std::string noDisplayHint()
 {
     const bool none = std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr &&
                       std::getenv("QT_QPA_PLATFORM") == nullptr;
-    return none ? " (neither DISPLAY nor WAYLAND_DISPLAY is set)" : "";
+    return none ? translateWithoutApplication("PlatformStart", QT_TRANSLATE_NOOP("PlatformStart", " (neither DISPLAY nor WAYLAND_DISPLAY is set)")).toStdString() : "";
 }
 
 void noteStartMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
@@ -52,7 +54,8 @@ void noteStartMessage(QtMsgType type, const QMessageLogContext& context, const Q
     // Qt gives up on the platform and would abort with a core dump.
     restoreError();
     const std::string cause = firstMessage.empty() ? message.section('\n', 0, 0).toStdString() : firstMessage;
-    std::fprintf(stderr, "Spinzaro: cannot open a window: %s%s.\n", cause.c_str(), noDisplayHint().c_str());
+    const QString line = translateWithoutApplication("PlatformStart", QT_TRANSLATE_NOOP("PlatformStart", "Spinzaro: cannot open a window: %1%2."));
+    std::fprintf(stderr, "%s\n", line.arg(QString::fromStdString(cause), QString::fromStdString(noDisplayHint())).toLocal8Bit().constData());
     std::fflush(stderr);
     ::_exit(1);
 }
