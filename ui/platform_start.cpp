@@ -35,11 +35,19 @@ void restoreError()
     realError = -1;
 }
 
-std::string noDisplayHint()
+// A text of the line in the desktop's language: no application holds a
+// translation yet while it is being made.
+QString startText(const char* text)
+{
+    return translateWithoutApplication("PlatformStart", text);
+}
+
+QString noDisplayHint()
 {
     const bool none = std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr &&
                       std::getenv("QT_QPA_PLATFORM") == nullptr;
-    return none ? translateWithoutApplication("PlatformStart", QT_TRANSLATE_NOOP("PlatformStart", " (neither DISPLAY nor WAYLAND_DISPLAY is set)")).toStdString() : "";
+    return none ? startText(QT_TRANSLATE_NOOP("PlatformStart", " (neither DISPLAY nor WAYLAND_DISPLAY is set)"))
+                : QString();
 }
 
 void noteStartMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
@@ -54,8 +62,8 @@ void noteStartMessage(QtMsgType type, const QMessageLogContext& context, const Q
     // Qt gives up on the platform and would abort with a core dump.
     restoreError();
     const std::string cause = firstMessage.empty() ? message.section('\n', 0, 0).toStdString() : firstMessage;
-    const QString line = translateWithoutApplication("PlatformStart", QT_TRANSLATE_NOOP("PlatformStart", "Spinzaro: cannot open a window: %1%2."));
-    std::fprintf(stderr, "%s\n", line.arg(QString::fromStdString(cause), QString::fromStdString(noDisplayHint())).toLocal8Bit().constData());
+    const QString line = startText(QT_TRANSLATE_NOOP("PlatformStart", "Spinzaro: cannot open a window: %1%2."));
+    std::fprintf(stderr, "%s\n", qPrintable(line.arg(QString::fromStdString(cause), noDisplayHint())));
     std::fflush(stderr);
     ::_exit(1);
 }

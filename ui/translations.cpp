@@ -55,7 +55,7 @@ QString installTranslation(const QStringList& languages)
     delete application->findChild<QTranslator*>(translatorName, Qt::FindDirectChildrenOnly);
     auto* translator = new QTranslator(application);
     translator->setObjectName(translatorName);
-    const QString language = loadTranslation(*translator, languages);
+    QString language = loadTranslation(*translator, languages);
     if (language.isEmpty())
         delete translator;
     else

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+
 #include <optional>
 
 namespace spinzaro {
