@@ -10,8 +10,10 @@
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -24,6 +26,7 @@ namespace spinzaro {
 namespace {
 
 using ::testing::Contains;
+using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
 // One translation file of the source tree: context and source text to translation.
@@ -241,6 +244,25 @@ TEST(DesktopLanguageTest, TheLanguageIsReadAsGettextReadsItAndFallsBackToEnglish
     EXPECT_EQ(played.control<QPushButton>("cmdQuit")->text(), "&Quit");
     EXPECT_EQ(played.window.menuBar()->actions().front()->text(), "&About");
     EXPECT_EQ(played.control("lbCoinSlot")->accessibleName(), "Coin Slot");
+}
+
+TEST(DesktopLanguageTest, TheLineSaidWhereNoWindowOpensIsInTheDesktopsLanguage)
+{
+    // Said while the application is being made, before it holds a translation.
+    const QTemporaryDir runtime;
+    QProcessEnvironment environment;
+    environment.insert("PATH", qEnvironmentVariable("PATH"));
+    environment.insert("XDG_RUNTIME_DIR", runtime.path());
+    environment.insert("PULSE_SERVER", "unix:/nonexistent");
+    environment.insert("LANG", "de_DE.UTF-8");
+    QProcess game;
+    game.setProcessEnvironment(environment);
+    game.start(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("spinzaro")));
+    ASSERT_TRUE(game.waitForFinished(10'000));
+    EXPECT_EQ(game.exitCode(), 1);
+    const std::string said = QString::fromUtf8(game.readAllStandardError()).toStdString();
+    EXPECT_THAT(said, ::testing::StartsWith("Spinzaro: Es kann kein Fenster geöffnet werden: "));
+    EXPECT_THAT(said, HasSubstr(" (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt).\n"));
 }
 
 TEST(SpokenLanguageTest, AListenerHearsTheWindowAndAWinInFrench)
