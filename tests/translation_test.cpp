@@ -156,7 +156,6 @@ TEST_P(LanguageTest, TheWindowAndTheAboutWindowAreTranslatedAndEveryTextFits)
         }
     }
     const QString quit = played.control<QPushButton>("cmdQuit")->text();
-    EXPECT_EQ(quit, translated("Layout", "&Quit"));
     EXPECT_EQ(played.caption("lbAmount_7"), "$100.00") << "amounts are the game's own, in every language";
 
     QMenuBar* menu = played.window.menuBar();
