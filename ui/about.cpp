@@ -18,20 +18,32 @@ namespace {
 
 QPointer<FrmAbout> sharedAbout;
 
-QLabel* designLabel(QWidget* parent, const char* name, QRect box, Qt::Alignment alignment)
+// The labels' design boxes, in twips: each is filled at load and sized to its text.
+struct DesignBox {
+    int left, top, width, height;
+    QRect pixels() const { return toPixels(left, top, width, height); }
+};
+constexpr DesignBox titleBox{2550, 240, 1965, 405};
+constexpr DesignBox versionBox{2795, 702, 1248, 312};
+constexpr DesignBox webAddressBox{240, 1800, 1800, 195};
+constexpr DesignBox copyrightBox{468, 2132, 3809, 169};
+
+QLabel* designLabel(QWidget* parent, const char* name, DesignBox box, Qt::Alignment alignment)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setAlignment(alignment);
-    label->setGeometry(box);
+    label->setGeometry(box.pixels());
     label->setAttribute(Qt::WA_TranslucentBackground);
     return label;
 }
 
 // Sized to its text, keeping the centre of its design box.
-void fitToText(QLabel* label, QRect design)
+void fitToText(QLabel* label, DesignBox box, const QString& text)
 {
+    label->setText(text);
     label->adjustSize();
+    const QRect design = box.pixels();
     label->move(design.center().x() - label->width() / 2, design.top());
 }
 
@@ -39,7 +51,7 @@ void fitToText(QLabel* label, QRect design)
 
 QString versionLine(const QVersionNumber& version)
 {
-    return QStringLiteral("Version %1.%2").arg(version.majorVersion()).arg(version.minorVersion());
+    return FrmAbout::tr("Version %1.%2").arg(version.majorVersion()).arg(version.minorVersion());
 }
 
 FrmAbout::FrmAbout(QWidget* parent)
@@ -59,19 +71,19 @@ FrmAbout::FrmAbout(QWidget* parent)
     versionFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
     versionFont.setPixelSize(fontPixels(120));
 
-    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK_ = new QPushButton(tr("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setGeometry(toPixels(2970, 1470, 780, 345));
     cmdOK_->setDefault(true);
-    lblTitle_ = designLabel(this, "lblTitle", toPixels(2550, 240, 1965, 405), Qt::AlignCenter);
+    lblTitle_ = designLabel(this, "lblTitle", titleBox, Qt::AlignCenter);
     lblTitle_->setFont(titleFont);
     setColour(lblTitle_, QPalette::WindowText, Qt::black);
-    lblVersion_ = designLabel(this, "lblVersion", toPixels(2795, 702, 1248, 312), Qt::AlignCenter);
+    lblVersion_ = designLabel(this, "lblVersion", versionBox, Qt::AlignCenter);
     lblVersion_->setFont(versionFont);
-    label2_ = designLabel(this, "Label2", toPixels(240, 1800, 1800, 195), Qt::AlignLeft);
+    label2_ = designLabel(this, "Label2", webAddressBox, Qt::AlignLeft);
     label2_->setText(QString::fromUtf8(identity::webAddress));
     label2_->adjustSize();
-    lbCopyright_ = designLabel(this, "lbCopyright", toPixels(468, 2132, 3809, 169), Qt::AlignCenter);
+    lbCopyright_ = designLabel(this, "lbCopyright", copyrightBox, Qt::AlignCenter);
 
     // Only OK takes the focus; Esc closes the dialog as the cancel button would.
     for (QLabel* label : {lblTitle_, lblVersion_, lbCopyright_, label2_})
@@ -83,13 +95,10 @@ FrmAbout::FrmAbout(QWidget* parent)
 void FrmAbout::Form_Load()
 {
     const QString title = QCoreApplication::applicationName();
-    setWindowTitle(QStringLiteral("About ") + title);
-    lblVersion_->setText(versionLine(QVersionNumber::fromString(QCoreApplication::applicationVersion())));
-    fitToText(lblVersion_, toPixels(2795, 702, 1248, 312));
-    lblTitle_->setText(title);
-    fitToText(lblTitle_, toPixels(2550, 240, 1965, 405));
-    lbCopyright_->setText(QString::fromUtf8(identity::copyright));
-    fitToText(lbCopyright_, toPixels(468, 2132, 3809, 169));
+    setWindowTitle(tr("About %1").arg(title));
+    fitToText(lblVersion_, versionBox, versionLine(QVersionNumber::fromString(QCoreApplication::applicationVersion())));
+    fitToText(lblTitle_, titleBox, title);
+    fitToText(lbCopyright_, copyrightBox, QString::fromUtf8(identity::copyright));
 }
 
 void FrmAbout::cmdOK_Click()

@@ -2,6 +2,7 @@
 #include "command_line.h"
 
 #include "identity.h"
+#include "translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -69,6 +70,7 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
     const QCoreApplication application(ownCount, ownArguments.data());
     QCoreApplication::setApplicationName(QString::fromUtf8(identity::title));
     QCoreApplication::setApplicationVersion(QString::fromUtf8(identity::version));
+    installTranslation();
 
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -100,7 +102,16 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
         return refuse(QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
                           .arg(parser.positionalArguments().front()));
     if (parser.isSet(help)) {
-        print(stdout, parser.helpText());
+        // Written here rather than by the parser, whose headings would stay
+        // English unless Qt's own translations were installed too.
+        const auto line = [](const QCommandLineOption& option) {
+            return QStringLiteral("  -%1, --%2  %3\n")
+                .arg(option.names().at(0), option.names().at(1).leftJustified(7), option.description());
+        };
+        print(stdout, QCoreApplication::translate("CommandLine", "Usage: %1 [options]").arg(program) +
+                          QLatin1Char('\n') + parser.applicationDescription() + QStringLiteral("\n\n") +
+                          QCoreApplication::translate("CommandLine", "Options:") + QLatin1Char('\n') + line(help) +
+                          line(version));
         return 0;
     }
     if (parser.isSet(version)) {

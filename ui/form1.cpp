@@ -41,7 +41,7 @@ Form1::Form1(std::unique_ptr<RandomSource> random, std::unique_ptr<WindowControl
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
 
-    aboutEntry_ = menuBar()->addAction(QStringLiteral("&About"));
+    aboutEntry_ = menuBar()->addAction(tr("&About"));
     aboutEntry_->setObjectName(QStringLiteral("frmAboutSlot"));
 
     canvas_ = new QWidget(this);

@@ -5,6 +5,7 @@
 #include "layout.h"
 #include "spoken.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -81,7 +82,7 @@ QWidget* Form1::makeControl(const ControlDesign& design)
 
 QLabel* Form1::makeHeading(const ControlDesign& design)
 {
-    auto* label = new QLabel(QString::fromLatin1(design.caption), canvas_);
+    auto* label = new QLabel(QCoreApplication::translate("Layout", design.caption), canvas_);
     label->setFont(designFont(90, QFont::Bold));
     setColour(label, QPalette::WindowText, headingColour);
     label->setAlignment(Qt::AlignCenter);
@@ -126,7 +127,7 @@ QPushButton* Form1::makeCoinSlot(const ControlDesign& design)
     setColour(slot, QPalette::Button, coinSlotColour);
     slot->setFocusPolicy(Qt::NoFocus);
     slot->setGeometry(pixelBox(design));
-    slot->setAccessibleName(QStringLiteral("Coin Slot"));
+    slot->setAccessibleName(coinSlotWords());
     connect(slot, &QPushButton::clicked, this, [this] { machine_.lbCoinSlot_Click(); });
     // A player without a mouse drops a coin by key, whichever control has the
     // focus; plain keys, so no Alt mnemonic of any language can take them.
@@ -134,8 +135,8 @@ QPushButton* Form1::makeCoinSlot(const ControlDesign& design)
     key->setKeys({QKeySequence(Qt::Key_Insert), QKeySequence(Qt::Key_Plus)});
     connect(key, &QShortcut::activated, this, [this] { machine_.lbCoinSlot_Click(); });
     const QString keys = key->keys().front().toString(QKeySequence::NativeText);
-    slot->setToolTip(tr("Drop a coin to raise the stake (%1 or +)").arg(keys));
-    slot->setAccessibleDescription(tr("Raises the stake by one dollar, after five back to one; key %1 or +").arg(keys));
+    slot->setToolTip(coinSlotTip(keys));
+    slot->setAccessibleDescription(coinSlotDescription(keys));
     coinSlot_ = slot;
     return slot;
 }
@@ -162,7 +163,7 @@ ReelWindow* Form1::makeReel(const ControlDesign& design)
     auto* reel = new ReelWindow(canvas_);
     reel->setGeometry(pixelBox(design));
     const int index = QString::fromLatin1(design.name).section(QLatin1Char('_'), -1).toInt();
-    reel->setAccessibleName(QStringLiteral("Reel %1: empty").arg(index + 1));
+    reel->setAccessibleName(reelWords(index, std::nullopt));
     controls_->addReel(index, reel);
     return reel;
 }
@@ -187,7 +188,7 @@ QPushButton* Form1::makeSpinButton(const ControlDesign& design)
     button->setIcon(QIcon(artwork::draw(pictures::spinFace, devicePixelRatioF())));
     button->setIconSize(QSize(105, 50));
     button->setGeometry(pixelBox(design));
-    button->setAccessibleName(QStringLiteral("Spin"));
+    button->setAccessibleName(spinWords());
     connect(button, &QPushButton::clicked, this, [this] { machine_.cmdSpin_Click(); });
     controls_->add(Button::cmdSpin, button);
     return button;
@@ -195,7 +196,7 @@ QPushButton* Form1::makeSpinButton(const ControlDesign& design)
 
 QPushButton* Form1::makeQuitButton(const ControlDesign& design)
 {
-    auto* button = new BevelButton(QString::fromLatin1(design.caption), canvas_);
+    auto* button = new BevelButton(QCoreApplication::translate("Layout", design.caption), canvas_);
     button->setFont(designFont(96, QFont::Bold));
     QPalette colours = button->palette();
     const QColor edge(0xe0, 0x70, 0xe0);
@@ -206,7 +207,7 @@ QPushButton* Form1::makeQuitButton(const ControlDesign& design)
     colours.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x40, 0x80));
     button->setPalette(colours);
     button->setGeometry(pixelBox(design));
-    button->setAccessibleName(QStringLiteral("Quit"));
+    button->setAccessibleName(quitWords());
     connect(button, &QPushButton::clicked, this, [this] { machine_.cmdQuit_Click(); });
     controls_->add(Button::cmdQuit, button);
     return button;

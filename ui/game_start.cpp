@@ -6,6 +6,7 @@
 #include "form1.h"
 #include "identity.h"
 #include "platform_start.h"
+#include "translations.h"
 
 #include <QApplication>
 
@@ -16,6 +17,7 @@ int startGame(int argc, char* argv[], const std::function<void(Form1&)>& beforeS
     if (const auto status = answerCommandLine(argc, argv))
         return *status;
     const auto application = startApplication(argc, argv);
+    installTranslation();
     QApplication::setApplicationName(QString::fromUtf8(identity::title));
     QApplication::setApplicationVersion(QString::fromUtf8(identity::version));
     // The menu entry's name: Wayland's app id and the end of the launch feedback.

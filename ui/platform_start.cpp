@@ -1,6 +1,8 @@
 // Opening the display: Qt chooses the platform; only its failure is ours.
 #include "platform_start.h"
 
+#include "translations.h"
+
 #include <QString>
 
 #include <fontconfig/fontconfig.h>
@@ -33,11 +35,19 @@ void restoreError()
     realError = -1;
 }
 
-std::string noDisplayHint()
+// A text of the line in the desktop's language: no application holds a
+// translation yet while it is being made.
+QString startText(const char* text)
+{
+    return translateWithoutApplication("PlatformStart", text);
+}
+
+QString noDisplayHint()
 {
     const bool none = std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr &&
                       std::getenv("QT_QPA_PLATFORM") == nullptr;
-    return none ? " (neither DISPLAY nor WAYLAND_DISPLAY is set)" : "";
+    return none ? startText(QT_TRANSLATE_NOOP("PlatformStart", " (neither DISPLAY nor WAYLAND_DISPLAY is set)"))
+                : QString();
 }
 
 void noteStartMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
@@ -52,7 +62,8 @@ void noteStartMessage(QtMsgType type, const QMessageLogContext& context, const Q
     // Qt gives up on the platform and would abort with a core dump.
     restoreError();
     const std::string cause = firstMessage.empty() ? message.section('\n', 0, 0).toStdString() : firstMessage;
-    std::fprintf(stderr, "Spinzaro: cannot open a window: %s%s.\n", cause.c_str(), noDisplayHint().c_str());
+    const QString line = startText(QT_TRANSLATE_NOOP("PlatformStart", "Spinzaro: cannot open a window: %1%2."));
+    std::fprintf(stderr, "%s\n", qPrintable(line.arg(QString::fromStdString(cause), noDisplayHint())));
     std::fflush(stderr);
     ::_exit(1);
 }

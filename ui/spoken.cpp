@@ -4,19 +4,31 @@
 #include "pay_table.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QTimer>
 
 namespace spinzaro {
 
+namespace {
+
+QString spoken(const char* text)
+{
+    return QCoreApplication::translate("Spoken", text);
+}
+
+// In the symbols' order, from entry 1.
+constexpr std::array<const char*, symbolCount> symbolTexts = {
+    QT_TRANSLATE_NOOP("Spoken", "single bar"), QT_TRANSLATE_NOOP("Spoken", "wild"),
+    QT_TRANSLATE_NOOP("Spoken", "double bar"), QT_TRANSLATE_NOOP("Spoken", "bell"),
+    QT_TRANSLATE_NOOP("Spoken", "bonus"),      QT_TRANSLATE_NOOP("Spoken", "cherries"),
+    QT_TRANSLATE_NOOP("Spoken", "triple bar"), QT_TRANSLATE_NOOP("Spoken", "emblem"),
+};
+
+}  // namespace
+
 QString symbolWords(int entry)
 {
-    QString words;
-    for (const char letter : symbolName(static_cast<Symbol>(entry))) {
-        const QChar character = QLatin1Char(letter);
-        if (character.isUpper())
-            words += QLatin1Char(' ');
-        words += character.toLower();
-    }
-    return words;
+    return spoken(symbolTexts.at(static_cast<std::size_t>(entry) - 1));
 }
 
 QString payLineWords(int amountElement)
@@ -32,18 +44,55 @@ QString payLineWords(int amountElement)
 QString payRowWords(Label row, const QString& amount)
 {
     const QString line = payLineWords(static_cast<int>(row) - static_cast<int>(Label::lbAmount_0));
-    return line.isEmpty() ? amount : line + QStringLiteral(" pays ") + amount;
+    return line.isEmpty() ? amount : QCoreApplication::translate("Spoken", "%1 pays %2").arg(line, amount);
 }
 
 QString pictureWords(Picture picture)
 {
     switch (picture) {
-    case Picture::imgMenu: return QStringLiteral("pay table");
-    case Picture::imgCoins2: return QStringLiteral("coins");
-    case Picture::img50bill: return QStringLiteral("fifty-dollar bill");
-    case Picture::img100Bill: return QStringLiteral("hundred-dollar bill");
+    case Picture::imgMenu: return spoken(QT_TRANSLATE_NOOP("Spoken", "pay table"));
+    case Picture::imgCoins2: return spoken(QT_TRANSLATE_NOOP("Spoken", "coins"));
+    case Picture::img50bill: return spoken(QT_TRANSLATE_NOOP("Spoken", "fifty-dollar bill"));
+    case Picture::img100Bill: return spoken(QT_TRANSLATE_NOOP("Spoken", "hundred-dollar bill"));
     }
     return {};
+}
+
+QString reelWords(int reel, std::optional<int> entry)
+{
+    const QString symbol = entry ? symbolWords(*entry) : spoken(QT_TRANSLATE_NOOP("Spoken", "empty"));
+    return QCoreApplication::translate("Spoken", "Reel %1: %2").arg(reel + 1).arg(symbol);
+}
+
+QString tallyWords(const QString& heading, const QString& amount)
+{
+    return heading + QLatin1Char(' ') + amount;
+}
+
+QString coinSlotWords()
+{
+    return QCoreApplication::translate("Spoken", "Coin Slot");
+}
+
+QString coinSlotTip(const QString& key)
+{
+    return QCoreApplication::translate("Spoken", "Drop a coin to raise the stake (%1 or +)").arg(key);
+}
+
+QString coinSlotDescription(const QString& key)
+{
+    return QCoreApplication::translate("Spoken", "Raises the stake by one dollar, after five back to one; key %1 or +")
+        .arg(key);
+}
+
+QString spinWords()
+{
+    return QCoreApplication::translate("Spoken", "Spin");
+}
+
+QString quitWords()
+{
+    return QCoreApplication::translate("Spoken", "Quit");
 }
 
 Announcement::Announcement(QWidget* parent) : QWidget(parent)
@@ -53,17 +102,39 @@ Announcement::Announcement(QWidget* parent) : QWidget(parent)
     hide();
 }
 
-void Announcement::announce(const QString& words)
+void Announcement::prizeShown(bool visible)
 {
-    setAccessibleName(words);
+    // The row and its amount come later in the same handler, so the words
+    // wait until the handler is done.
+    if (visible)
+        QTimer::singleShot(0, this, &Announcement::announceWin);
+    else
+        hide();
+}
+
+void Announcement::rowShown(int amountElement, bool visible)
+{
+    if (visible)
+        shownRow_ = amountElement;
+    else if (shownRow_ == amountElement)
+        shownRow_.reset();
+}
+
+void Announcement::amountWritten(int amountElement, const QString& amount)
+{
+    amounts_.at(static_cast<std::size_t>(amountElement)) = amount;
+}
+
+void Announcement::announceWin()
+{
+    const QString line = shownRow_ ? payLineWords(*shownRow_) : QString();
+    if (line.isEmpty())
+        return;
+    const QString& amount = amounts_.at(static_cast<std::size_t>(*shownRow_));
+    setAccessibleName(QCoreApplication::translate("Spoken", "You win %1 on %2").arg(amount, line));
     show();
     QAccessibleEvent alert(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
-}
-
-void Announcement::withdraw()
-{
-    hide();
 }
 
 namespace {

@@ -10,9 +10,22 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
+
+#include <optional>
 
 namespace spinzaro {
+
+namespace {
+
+// The element of an lbAmount label; none for any other label.
+std::optional<int> amountElement(Label label)
+{
+    if (label < Label::lbAmount_0)
+        return std::nullopt;
+    return static_cast<int>(label) - static_cast<int>(Label::lbAmount_0);
+}
+
+}  // namespace
 
 void WindowControls::add(Label label, QLabel* widget)
 {
@@ -48,17 +61,21 @@ void WindowControls::setCaption(Label label, std::string_view text)
     const QString caption = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     target->setText(caption);
     if (headings_.contains(label))
-        target->setAccessibleName(headings_.at(label) + QLatin1Char(' ') + caption);
+        target->setAccessibleName(tallyWords(headings_.at(label), caption));
     // Amounts grow to the right with their text; display boxes keep their size.
-    if (label >= Label::lbAmount_0) {
+    if (const std::optional<int> element = amountElement(label)) {
         target->adjustSize();
         target->setAccessibleName(payRowWords(label, caption));
+        if (announcement_ != nullptr)
+            announcement_->amountWritten(*element, caption);
     }
 }
 
 void WindowControls::setVisible(Label label, bool visible)
 {
     labels_.at(label)->setVisible(visible);
+    if (const std::optional<int> element = amountElement(label); element && announcement_ != nullptr)
+        announcement_->rowShown(*element, visible);
 }
 void WindowControls::setVisible(Picture picture, bool visible)
 {
@@ -67,26 +84,8 @@ void WindowControls::setVisible(Picture picture, bool visible)
     if (visible && widget->pixmap().isNull())
         drawPicture(picture);
     widget->setVisible(visible);
-    // A prize shows only on a win; its amount is written later in the same
-    // handler, so the words wait until the handler is done.
-    if (announcement_ != nullptr && picture != Picture::imgMenu) {
-        if (visible)
-            QTimer::singleShot(0, announcement_, [this] { announceWin(); });
-        else
-            announcement_->withdraw();
-    }
-}
-
-void WindowControls::announceWin()
-{
-    for (int element = 0; element < amountLabelCount; ++element) {
-        const QLabel* row = labels_.at(lbAmount(element));
-        const QString line = payLineWords(element);
-        if (row->isVisible() && !line.isEmpty()) {
-            announcement_->announce(QStringLiteral("You win %1 on %2").arg(row->text(), line));
-            return;
-        }
-    }
+    if (announcement_ != nullptr && picture != Picture::imgMenu)
+        announcement_->prizeShown(visible);
 }
 
 void WindowControls::drawPicture(Picture picture)
@@ -118,7 +117,7 @@ void WindowControls::setReelPicture(int reel, int entry)
 {
     ReelWindow* window = reels_.at(static_cast<std::size_t>(reel));
     window->setPicture(&imageList_.picture(entry));
-    window->setAccessibleName(QStringLiteral("Reel %1: %2").arg(reel + 1).arg(symbolWords(entry)));
+    window->setAccessibleName(reelWords(reel, entry));
 }
 
 bool WindowControls::reelShows(int reel, int entry) const

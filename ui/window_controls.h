@@ -60,7 +60,6 @@ public:
     void playWave(const std::string& path) override;
 
 private:
-    void announceWin();
     void drawPicture(Picture picture);
 
     ImageList imageList_;
