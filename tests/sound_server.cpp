@@ -101,9 +101,10 @@ const char* SoundServer::name(ServerKind kind)
 
 std::string SoundServer::missing(ServerKind kind)
 {
-    const std::vector<std::string> tools = kind == ServerKind::pulseAudio
-        ? std::vector<std::string>{"pulseaudio", "pactl", "pacat"}
-        : std::vector<std::string>{"pipewire", "pipewire-pulse", "wireplumber", "dbus-daemon", "pactl", "pacat"};
+    const std::vector<std::string> tools =
+        kind == ServerKind::pulseAudio
+            ? std::vector<std::string>{"pulseaudio", "pactl", "pacat"}
+            : std::vector<std::string>{"pipewire", "pipewire-pulse", "wireplumber", "dbus-daemon", "pactl", "pacat"};
     std::string absent;
     for (const std::string& tool : tools)
         if (runToEnd({"sh", "-c", "command -v " + tool}) != 0)
@@ -134,22 +135,24 @@ bool SoundServer::start()
                            "--load=module-null-sink", "--load=module-suspend-on-idle timeout=1",
                            "--load=module-native-protocol-unix auth-anonymous=1 socket=" + folder_ + "/pulse/native"});
     } else {
-        for (const char* stale : {"/bus", "/pipewire-0", "/pipewire-0.lock"})
-            std::filesystem::remove(folder_ + stale, ignored);
+        // WirePlumber's remembered default sink, too, would outvote the new
+        // null sink's on a restart.
+        for (const char* stale : {"/bus", "/pipewire-0", "/pipewire-0.lock", "/.local"})
+            std::filesystem::remove_all(folder_ + stale, ignored);
         run("dbus-daemon", {"dbus-daemon", "--session", "--nofork", "--address=unix:path=" + folder_ + "/bus"});
         // Each finds the one before through the runtime folder and the bus.
         run("pipewire", {"pipewire"});
         run("wireplumber", {"wireplumber"});
         run("pipewire-pulse", {"pipewire-pulse"});
     }
-    if (!waitFor([this] { return answers(); }, 10'000))
+    if (!waitFor([this] { return answers(); }, 20'000))
         return false;
     if (kind_ == ServerKind::pipeWire) {
         // WirePlumber suspends an idle sink after this; its default is 5 s.
         pactl({"load-module", "module-null-sink", "sink_name=silent",
                "sink_properties=session.suspend-timeout-seconds=1"});
         pactl({"set-default-sink", "silent"});
-        return waitFor([this] { return pactl({"get-default-sink"}) == "silent\n"; }, 5000);
+        return waitFor([this] { return pactl({"get-default-sink"}) == "silent\n"; }, 20'000);
     }
     return true;
 }

@@ -38,7 +38,7 @@ public:
     // The server's processes that a client's sound passes through:
     // pulseaudio, or pipewire-pulse and pipewire.
     std::vector<std::string> processes() const;
-    void pause(const std::string& process);  // SIGSTOP: it holds every answer
+    void pause(const std::string& process);   // SIGSTOP: it holds every answer
     void resume(const std::string& process);  // SIGCONT
 
     const std::string& address() const { return address_; }
