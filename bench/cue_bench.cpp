@@ -133,8 +133,9 @@ int main(int argc, char* argv[])
         for (auto& [name, result] : measureOn(server, cue, cues))
             table[name][kind] = result;
     }
-    std::printf("| player | PulseAudio median (ms) | max (ms) | heard | lost | PipeWire median (ms) | max (ms) | heard | "
-                "lost |\n| --- | ---: | ---: | ---: | ---: | ---: | ---: | ---: | ---: |\n");
+    std::printf(
+        "| player | PulseAudio median (ms) | max (ms) | heard | lost | PipeWire median (ms) | max (ms) | heard | "
+        "lost |\n| --- | ---: | ---: | ---: | ---: | ---: | ---: | ---: | ---: |\n");
     for (const auto& [name, servers] : table) {
         std::printf("| %s", name.c_str());
         for (const ServerKind kind : {ServerKind::pulseAudio, ServerKind::pipeWire}) {

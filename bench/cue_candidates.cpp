@@ -4,8 +4,8 @@
 #include "cue_player.h"
 #include "wave_file.h"
 
-#include <pulse/thread-mainloop.h>
 #include <pulse/stream.h>
+#include <pulse/thread-mainloop.h>
 
 #include <csignal>
 #include <fcntl.h>
@@ -44,8 +44,8 @@ public:
             pa_threaded_mainloop_wait(loop_);
         const pa_sample_spec format{PA_SAMPLE_S16NE, 44100, 1};
         const auto unset = static_cast<std::uint32_t>(-1);
-        const pa_buffer_attr buffer{unset, static_cast<std::uint32_t>(pa_usec_to_bytes(25'000, &format)), unset,
-                                    unset, unset};
+        const pa_buffer_attr buffer{unset, static_cast<std::uint32_t>(pa_usec_to_bytes(25'000, &format)), unset, unset,
+                                    unset};
         stream_ = pa_stream_new(context_, "floor", &format, nullptr);
         pa_stream_set_state_callback(stream_, signal, loop_);
         pa_stream_connect_playback(stream_, nullptr, &buffer,

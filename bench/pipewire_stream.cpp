@@ -19,9 +19,9 @@ public:
         pw_init(nullptr, nullptr);
         loop_ = pw_thread_loop_new("cue bench", nullptr);
         // The quantum pipewire-pulse settles at for the libpulse players.
-        pw_properties* properties = pw_properties_new(PW_KEY_MEDIA_TYPE, "Audio", PW_KEY_MEDIA_CATEGORY, "Playback",
-                                                      PW_KEY_MEDIA_ROLE, "Game", PW_KEY_NODE_LATENCY, "256/48000",
-                                                      nullptr);
+        pw_properties* properties =
+            pw_properties_new(PW_KEY_MEDIA_TYPE, "Audio", PW_KEY_MEDIA_CATEGORY, "Playback", PW_KEY_MEDIA_ROLE, "Game",
+                              PW_KEY_NODE_LATENCY, "256/48000", nullptr);
         events_.version = PW_VERSION_STREAM_EVENTS;
         events_.process = process;
         events_.drained = drained;
