@@ -139,9 +139,15 @@ bool SoundServer::start()
         // null sink's on a restart.
         for (const char* stale : {"/bus", "/pipewire-0", "/pipewire-0.lock", "/.local"})
             std::filesystem::remove_all(folder_ + stale, ignored);
+        // Each finds the one before through the runtime folder and the bus,
+        // and gives up if it is not there yet.
+        const auto listening = [this](const char* socket) {
+            return waitFor([&] { return std::filesystem::exists(folder_ + socket); }, 20'000);
+        };
         run("dbus-daemon", {"dbus-daemon", "--session", "--nofork", "--address=unix:path=" + folder_ + "/bus"});
-        // Each finds the one before through the runtime folder and the bus.
+        listening("/bus");
         run("pipewire", {"pipewire"});
+        listening("/pipewire-0");
         run("wireplumber", {"wireplumber"});
         run("pipewire-pulse", {"pipewire-pulse"});
     }
