@@ -234,18 +234,22 @@ void AudioThread::disarmTimer(pa_time_event*& timer)
     timer = nullptr;
 }
 
+// The connection or the stream is ready: the cue that waited for it plays,
+// unless it waited so long that it would sound late.
+void AudioThread::answered()
+{
+    disarmTimer(answerTimer_);
+    std::optional<Cue> cue;
+    cue.swap(waiting_);
+    if (cue && cue->fresh())
+        play(std::move(*cue));
+}
+
 void AudioThread::contextChanged(pa_context* context, void* self)
 {
     auto& thread = *static_cast<AudioThread*>(self);
     switch (pa_context_get_state(context)) {
-    case PA_CONTEXT_READY: {
-        thread.disarmTimer(thread.answerTimer_);
-        std::optional<Cue> cue;
-        cue.swap(thread.waiting_);
-        if (cue && cue->fresh())
-            thread.play(std::move(*cue));
-        break;
-    }
+    case PA_CONTEXT_READY: thread.answered(); break;
     case PA_CONTEXT_FAILED:
     case PA_CONTEXT_TERMINATED:
         // Gone or never there; the next cue tries again.
@@ -261,14 +265,7 @@ void AudioThread::streamChanged(pa_stream* stream, void* self)
     if (stream != thread.stream_)
         return;
     switch (pa_stream_get_state(stream)) {
-    case PA_STREAM_READY: {
-        thread.disarmTimer(thread.answerTimer_);
-        std::optional<Cue> cue;
-        cue.swap(thread.waiting_);
-        if (cue && cue->fresh())
-            thread.play(std::move(*cue));
-        break;
-    }
+    case PA_STREAM_READY: thread.answered(); break;
     case PA_STREAM_FAILED:
     case PA_STREAM_TERMINATED: thread.dropStream(); break;
     default: break;

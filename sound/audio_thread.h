@@ -83,6 +83,7 @@ private:
     void play(Cue cue);
     void openStream(const pa_sample_spec& format, Cue cue);
     void silence();
+    void answered();
     void cancel(pa_operation*& operation);
     void dropStream();
     static void letStreamGo(pa_stream* stream);
