@@ -141,11 +141,4 @@ std::unique_ptr<CueCandidate> paplayProcess(const std::string& server)
     return std::make_unique<PaplayProcess>(server);
 }
 
-#ifndef SPINZARO_BENCH_PIPEWIRE
-std::unique_ptr<CueCandidate> pipeWireStream()
-{
-    return nullptr;
-}
-#endif
-
 }  // namespace spinzaro::bench

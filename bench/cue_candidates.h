@@ -1,5 +1,5 @@
 // The ways of playing a cue that the sound benchmark sets side by side: the
-// game's own player, the floor it is held to, paplay and PipeWire's own library.
+// game's own player, the floor it is held to, and paplay.
 #pragma once
 
 #include <memory>
@@ -19,8 +19,5 @@ public:
 std::unique_ptr<CueCandidate> gameCuePlayer(const std::string& server);
 std::unique_ptr<CueCandidate> keptOpenStream(const std::string& server);
 std::unique_ptr<CueCandidate> paplayProcess(const std::string& server);
-// Through PipeWire's own protocol, to the server in PIPEWIRE_RUNTIME_DIR;
-// null where the benchmark was built without libpipewire.
-std::unique_ptr<CueCandidate> pipeWireStream();
 
 }  // namespace spinzaro::bench

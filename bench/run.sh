@@ -5,7 +5,7 @@
 # The environment may change: BENCH_STARTS (15), BENCH_IDLE_SECONDS (10), BENCH_ROUNDS (200),
 # BENCH_CUES (30), BENCH_ENGINE_ROUNDS (2000000).
 # Needs cmake, xvfb-run, dbus-run-session (dbus-daemon); for the cue players' table pulseaudio, pulseaudio-utils,
-# pipewire, pipewire-pulse and wireplumber, and libpipewire-0.3-dev for its pw_stream row.
+# pipewire, pipewire-pulse and wireplumber.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)

@@ -42,8 +42,6 @@ public:
     void resume(const std::string& process);  // SIGCONT
 
     const std::string& address() const { return address_; }
-    const std::string& folder() const { return folder_; }  // its runtime folder
-    ServerKind kind() const { return kind_; }
     int playbackStreams() const;  // as the server's own tool lists them
     bool sinkSuspended() const;
 
