@@ -117,7 +117,6 @@ void AudioThread::play(Cue cue)
         return;
     }
     cancel(flush_);
-    cancel(drain_);
     disarmTimer(tailTimer_);
     // What the stream still holds goes, the new cue takes its place whole:
     // the server keeps it, so it needs no further word from this thread.
@@ -152,7 +151,6 @@ void AudioThread::openStream(const pa_sample_spec& format, Cue cue)
 void AudioThread::silence()
 {
     cancel(flush_);
-    cancel(drain_);
     disarmTimer(tailTimer_);
     if (stream_ == nullptr || pa_stream_get_state(stream_) != PA_STREAM_READY)
         return;
@@ -172,7 +170,6 @@ void AudioThread::cancel(pa_operation*& operation)
 void AudioThread::dropStream()
 {
     cancel(flush_);
-    cancel(drain_);
     disarmTimer(tailTimer_);
     if (stream_ == nullptr)
         return;
@@ -273,7 +270,9 @@ void AudioThread::streamChanged(pa_stream* stream, void* self)
 }
 
 // The server has dropped what the stream held before the cue: it may sound
-// now, unless the server took so long that it would sound late.
+// now, unless the server took so long that it would sound late. Its length
+// tells when to cork the stream again; the server's drain report is not
+// waited for, as PulseAudio may hold it back while its sink idles.
 void AudioThread::flushed(pa_stream* stream, int success, void* self)
 {
     auto& thread = *static_cast<AudioThread*>(self);
@@ -284,20 +283,9 @@ void AudioThread::flushed(pa_stream* stream, int success, void* self)
         return;
     }
     forget(pa_stream_cork(stream, 0, nullptr, nullptr));
-    // Draining also starts a cue shorter than the server's start threshold.
-    thread.drain_ = pa_stream_drain(stream, drained, self);
-    // A server whose sink stopped playing answers the flush but never drains:
-    // dropping the connection then spares the cue from sounding late.
-    thread.armTimer(thread.answerTimer_, thread.writtenUs_ + answerTimeoutUs, answerOverdue);
-}
-
-void AudioThread::drained(pa_stream* stream, int success, void* self)
-{
-    auto& thread = *static_cast<AudioThread*>(self);
-    forget(std::exchange(thread.drain_, nullptr));
-    thread.disarmTimer(thread.answerTimer_);
-    if (stream == thread.stream_ && success != 0)
-        thread.armTimer(thread.tailTimer_, tailUs, tailPlayed);
+    // Starts a cue shorter than the server's start threshold too.
+    forget(pa_stream_trigger(stream, nullptr, nullptr));
+    thread.armTimer(thread.tailTimer_, thread.writtenUs_ + tailUs, tailPlayed);
 }
 
 void AudioThread::answerOverdue(pa_mainloop_api*, pa_time_event*, const timeval*, void* self)

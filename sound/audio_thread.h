@@ -27,8 +27,8 @@ constexpr auto freshFor = std::chrono::milliseconds(250);
 // Small enough that a cue starts at once, large enough not to underrun on a
 // busy machine; the whole cue is handed over in one write anyway.
 constexpr pa_usec_t targetLatencyUs = 25'000;
-// The server reports a cue drained once its sink has taken the last sample;
-// the stream is corked this much later, so that the sink plays the tail out.
+// A cue's stream is corked this long after the cue's own length has passed,
+// so that the sink plays the tail out.
 constexpr pa_usec_t tailUs = 250'000;
 
 struct Request {
@@ -96,7 +96,6 @@ private:
     static void streamChanged(pa_stream* stream, void* self);
     static void leavingStreamChanged(pa_stream* stream, void*);
     static void flushed(pa_stream* stream, int success, void* self);
-    static void drained(pa_stream* stream, int success, void* self);
     static void answerOverdue(pa_mainloop_api*, pa_time_event*, const timeval*, void* self);
     static void tailPlayed(pa_mainloop_api*, pa_time_event*, const timeval*, void* self);
 
@@ -114,12 +113,11 @@ private:
     pa_stream* stream_ = nullptr;
     pa_sample_spec format_{};
     pa_operation* flush_ = nullptr;
-    pa_operation* drain_ = nullptr;
     std::optional<Cue> waiting_;  // for the connection, or for the stream to be ready
     Clock::time_point written_;   // when the cue now in the stream was asked for
     pa_usec_t writtenUs_ = 0;     // and how long it lasts
-    // The server's answer to a connection, a new stream or a cue, and the tail
-    // of a drained cue: apart, so that corking a stream leaves a deadline standing.
+    // The server's answer to a connection, a new stream or a cue, and the end
+    // of a cue: apart, so that corking a stream leaves a deadline standing.
     pa_time_event* answerTimer_ = nullptr;
     pa_time_event* tailTimer_ = nullptr;
 };

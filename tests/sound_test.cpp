@@ -186,6 +186,7 @@ TEST_P(CuePlayerTest, ACueSoundsInFullTheNewestCutsOffTheOneBeforeTheSameOneRest
     // Between cues the stream stays, corked, and asks nothing of the sink
     // (which a recorder of its monitor would keep awake).
     recorder_.reset();
+    player.play(folder_.file("short.wav"));
     EXPECT_TRUE(waitFor([&] { return server_.sinkSuspended(); }, 10'000)) << "the idle sink suspends";
     EXPECT_EQ(server_.playbackStreams(), 1);
 }
