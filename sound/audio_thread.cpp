@@ -271,8 +271,10 @@ void AudioThread::streamChanged(pa_stream* stream, void* self)
 
 // The server has dropped what the stream held before the cue: it may sound
 // now, unless the server took so long that it would sound late. Its length
-// tells when to cork the stream again; the server's drain report is not
-// waited for, as PulseAudio may hold it back while its sink idles.
+// tells when to cork the stream again: PulseAudio may hold back the report
+// of a drain while its sink idles, so the drain is asked for only because
+// it starts a cue shorter than the server's start threshold (a trigger
+// instead cut samples off the cue).
 void AudioThread::flushed(pa_stream* stream, int success, void* self)
 {
     auto& thread = *static_cast<AudioThread*>(self);
@@ -283,8 +285,7 @@ void AudioThread::flushed(pa_stream* stream, int success, void* self)
         return;
     }
     forget(pa_stream_cork(stream, 0, nullptr, nullptr));
-    // Starts a cue shorter than the server's start threshold too.
-    forget(pa_stream_trigger(stream, nullptr, nullptr));
+    forget(pa_stream_drain(stream, nullptr, nullptr));
     thread.armTimer(thread.tailTimer_, thread.writtenUs_ + tailUs, tailPlayed);
 }
 
