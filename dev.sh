@@ -12,12 +12,14 @@ packages=(
     fonts-liberation2 qt6-l10n-tools qt6-tools-dev
 )
 # Only the tests need these: metadata validators, private sound servers with
-# a silent sink, an X server with a clicker and a file watcher for the
+# a silent sink (PulseAudio, and PipeWire with its PulseAudio front and
+# WirePlumber), an X server with a clicker and a file watcher for the
 # installed-game check, a headless Wayland compositor, and a private session
 # bus with the accessibility bus and the library a screen reader reads it by,
 # and the Debian package's checker.
 test_packages=(
-    desktop-file-utils appstream lintian dpkg-dev pulseaudio pulseaudio-utils xvfb xauth xdotool inotify-tools
+    desktop-file-utils appstream lintian dpkg-dev pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber
+    xvfb xauth xdotool inotify-tools
     weston dbus-daemon at-spi2-core libatspi2.0-dev
 )
 

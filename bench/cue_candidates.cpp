@@ -2,12 +2,10 @@
 #include "cue_candidates.h"
 
 #include "cue_player.h"
-#include "qt_multimedia_player.h"
 #include "wave_file.h"
 
-#include <SDL2/SDL.h>
-
-#include <QString>
+#include <pulse/stream.h>
+#include <pulse/thread-mainloop.h>
 
 #include <csignal>
 #include <fcntl.h>
@@ -30,50 +28,68 @@ private:
     CuePlayer player_;
 };
 
-class QtMultimediaPlayer final : public CueCandidate {
+// The floor: one stream made ahead, corked between cues, and each cue written
+// straight from the calling thread (flush, write, uncork), with no hand-over
+// and no waiting for the server's word. Corked again once drained.
+class KeptOpenStream final : public CueCandidate {
 public:
-    const char* name() const override { return "former: Qt Multimedia QAudioSink"; }
-    void play(const std::string& path) override { player_.play(QString::fromStdString(path)); }
-
-private:
-    baseline::WavePlayer player_;
-};
-
-// SDL keeps its device open and fed from its own thread; a cue replaces
-// whatever is queued.
-class SdlQueuePlayer final : public CueCandidate {
-public:
-    SdlQueuePlayer()
+    explicit KeptOpenStream(const std::string& server) : loop_(pa_threaded_mainloop_new())
     {
-        SDL_setenv("SDL_AUDIODRIVER", "pulseaudio", 0);
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-            return;
-        SDL_AudioSpec wanted{};
-        wanted.freq = 44100;
-        wanted.format = AUDIO_S16SYS;
-        wanted.channels = 1;
-        wanted.samples = 256;  // 5.8 ms: as quick to start as SDL allows without underruns
-        device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
-        if (device_ != 0)
-            SDL_PauseAudioDevice(device_, 0);
+        context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "cue bench");
+        pa_context_set_state_callback(context_, signal, loop_);
+        pa_context_connect(context_, server.c_str(), PA_CONTEXT_NOAUTOSPAWN, nullptr);
+        pa_threaded_mainloop_lock(loop_);
+        pa_threaded_mainloop_start(loop_);
+        while (pa_context_get_state(context_) < PA_CONTEXT_READY)
+            pa_threaded_mainloop_wait(loop_);
+        const pa_sample_spec format{PA_SAMPLE_S16NE, 44100, 1};
+        const auto unset = static_cast<std::uint32_t>(-1);
+        const pa_buffer_attr buffer{unset, static_cast<std::uint32_t>(pa_usec_to_bytes(25'000, &format)), unset, unset,
+                                    unset};
+        stream_ = pa_stream_new(context_, "floor", &format, nullptr);
+        pa_stream_set_state_callback(stream_, signal, loop_);
+        pa_stream_connect_playback(stream_, nullptr, &buffer,
+                                   static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_START_CORKED),
+                                   nullptr, nullptr);
+        while (pa_stream_get_state(stream_) < PA_STREAM_READY)
+            pa_threaded_mainloop_wait(loop_);
+        pa_threaded_mainloop_unlock(loop_);
     }
-    ~SdlQueuePlayer() override
+    ~KeptOpenStream() override
     {
-        if (device_ != 0)
-            SDL_CloseAudioDevice(device_);
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        pa_threaded_mainloop_stop(loop_);
+        pa_stream_unref(stream_);
+        pa_context_disconnect(context_);
+        pa_context_unref(context_);
+        pa_threaded_mainloop_free(loop_);
     }
-    bool ready() const { return device_ != 0; }
-    const char* name() const override { return "SDL2 audio queue (pulseaudio driver)"; }
+    const char* name() const override { return "floor: one libpulse stream kept open, corked between cues"; }
     void play(const std::string& path) override
     {
-        SDL_ClearQueuedAudio(device_);
-        if (const auto wave = readWave(path))
-            SDL_QueueAudio(device_, wave->samples.data(), static_cast<Uint32>(wave->samples.size() * 2));
+        const auto wave = readWave(path);
+        pa_threaded_mainloop_lock(loop_);
+        pa_operation_unref(pa_stream_flush(stream_, nullptr, nullptr));
+        pa_stream_write(stream_, wave->samples.data(), wave->samples.size() * 2, nullptr, 0, PA_SEEK_RELATIVE);
+        pa_operation_unref(pa_stream_cork(stream_, 0, nullptr, nullptr));
+        pa_operation_unref(pa_stream_drain(stream_, corkOnceDrained, nullptr));
+        pa_threaded_mainloop_unlock(loop_);
     }
 
 private:
-    SDL_AudioDeviceID device_ = 0;
+    template <typename Object>
+    static void signal(Object*, void* loop)
+    {
+        pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop*>(loop), 0);
+    }
+    static void corkOnceDrained(pa_stream* stream, int success, void*)
+    {
+        if (success != 0)
+            pa_operation_unref(pa_stream_cork(stream, 1, nullptr, nullptr));
+    }
+
+    pa_threaded_mainloop* loop_;
+    pa_context* context_ = nullptr;
+    pa_stream* stream_ = nullptr;
 };
 
 // A new process per cue, as a shell script would play it; the one before is
@@ -115,15 +131,9 @@ std::unique_ptr<CueCandidate> gameCuePlayer(const std::string& server)
     return std::make_unique<GameCuePlayer>(server);
 }
 
-std::unique_ptr<CueCandidate> qtMultimediaPlayer()
+std::unique_ptr<CueCandidate> keptOpenStream(const std::string& server)
 {
-    return std::make_unique<QtMultimediaPlayer>();
-}
-
-std::unique_ptr<CueCandidate> sdlQueuePlayer()
-{
-    auto player = std::make_unique<SdlQueuePlayer>();
-    return player->ready() ? std::move(player) : nullptr;
+    return std::make_unique<KeptOpenStream>(server);
 }
 
 std::unique_ptr<CueCandidate> paplayProcess(const std::string& server)

@@ -3,9 +3,9 @@
 # window as a Markdown table.
 #   bench/run.sh      offscreen and under Xvfb, in about four minutes once built
 # The environment may change: BENCH_STARTS (15), BENCH_IDLE_SECONDS (10), BENCH_ROUNDS (200),
-# BENCH_CUES (30), BENCH_CUE_ROUNDS (40), BENCH_ENGINE_ROUNDS (2000000).
-# Needs cmake, xvfb-run, dbus-run-session (dbus-daemon); pulseaudio and pulseaudio-utils, qt6-multimedia-dev and
-# libsdl2-dev for the cue players' table.
+# BENCH_CUES (30), BENCH_ENGINE_ROUNDS (2000000).
+# Needs cmake, xvfb-run, dbus-run-session (dbus-daemon); for the cue players' table pulseaudio, pulseaudio-utils,
+# pipewire, pipewire-pulse and wireplumber.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -15,7 +15,6 @@ starts=${BENCH_STARTS:-15}
 idle_seconds=${BENCH_IDLE_SECONDS:-10}
 rounds=${BENCH_ROUNDS:-200}
 cues=${BENCH_CUES:-30}
-cue_rounds=${BENCH_CUE_ROUNDS:-40}
 engine_rounds=${BENCH_ENGINE_ROUNDS:-2000000}
 
 # Runs one program and files its key=value lines as "PLATFORM PROGRAM KEY VALUE".
@@ -195,11 +194,12 @@ for run in offscreen:reel_timing xcb:reel_timing offscreen:reel_timing_fifo; do
 done
 
 if [ -x "$bin/cue_bench" ]; then
-    echo "Cue players, side by side on one private sound server ..." >&2
-    cue_table=$(timeout 900 "$bin/cue_bench" "$cues" "$cue_rounds" 2>>"$BENCH_WORK/stderr.log")
+    echo "Cue players, side by side on a private PulseAudio and a private PipeWire ..." >&2
+    cue_table=$(timeout 900 "$bin/cue_bench" "$cues" 2>>"$BENCH_WORK/stderr.log")
     echo
     echo "Cue players, $cues cues of Spin.wav each, taking turns a second apart; latency runs from the call to the"
-    echo "first sample above silence heard at the null sink's monitor by a 2 ms recorder; CPU covers $cue_rounds losing rounds:"
+    echo "first sample above silence heard at the null sink's monitor by a 2 ms recorder; lost: the most samples"
+    echo "any one cue lost:"
     echo
     echo "$cue_table"
 fi

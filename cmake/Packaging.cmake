@@ -122,13 +122,12 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Spinzaro Games <games@spinzaro.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# Qt loads its platform and image plugins at run time, and the cue player
-# opens the sound libraries at run time, so no library scan finds them; they
-# are named here, so that the pictures can be drawn and the cues heard.
+# Qt loads its SVG image plugin at run time, so no library scan finds it; it
+# is named here, so that the pictures can be drawn.
 find_program(SPINZARO_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(SPINZARO_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6 (>= 6.2), libpulse0, libsndfile1")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6 (>= 6.2)")
 else()
     # Without dpkg-dev the libraries the executable links are named by hand.
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6widgets6 (>= 6.2), libqt6svg6 (>= 6.2), libpulse0, libsndfile1")

@@ -1,6 +1,10 @@
-// The audio thread: one request at a time, one stream per cue, and a fresh
-// connection whenever the server was lost or stopped answering.
+// The audio thread: one request at a time, one stream kept open and corked
+// between cues, and a fresh connection whenever the server was lost or
+// stopped answering.
 #include "audio_thread.h"
+
+#include <pulse/proplist.h>
+#include <pulse/timeval.h>
 
 #include <csignal>
 #include <utility>
@@ -10,10 +14,11 @@
 namespace spinzaro {
 namespace {
 
-// Found before the thread's loop is made; nothing below runs without them.
-const SoundLibraries& lib()
+// Operations whose answer nobody waits for.
+void forget(pa_operation* operation)
 {
-    return *soundLibraries();
+    if (operation != nullptr)
+        pa_operation_unref(operation);
 }
 
 }  // namespace
@@ -24,9 +29,7 @@ void AudioThread::run()
     sigset_t all;
     sigfillset(&all);
     pthread_sigmask(SIG_BLOCK, &all, nullptr);
-    if (soundLibraries() == nullptr)
-        return;
-    pa_mainloop* const loop = lib().pa_mainloop_new();
+    pa_mainloop* const loop = pa_mainloop_new();
     if (loop == nullptr)
         return;
     {
@@ -37,7 +40,7 @@ void AudioThread::run()
     connect();
     serveRequest();  // one posted before the loop was there
     while (!quit_) {
-        if (lib().pa_mainloop_iterate(loop_, 1, nullptr) < 0)
+        if (pa_mainloop_iterate(loop_, 1, nullptr) < 0)
             break;
         serveRequest();
     }
@@ -46,7 +49,7 @@ void AudioThread::run()
         const std::lock_guard lock(mutex_);
         loop_ = nullptr;
     }
-    lib().pa_mainloop_free(loop);
+    pa_mainloop_free(loop);
 }
 
 void AudioThread::serveRequest()
@@ -59,56 +62,84 @@ void AudioThread::serveRequest()
     if (!request)
         return;
     const Clock::time_point asked = Clock::now();
-    dropStream();  // the newest cue cuts off the one before, and stop just that
     waiting_.reset();
-    if (request->path.empty())
-        return;
-    std::optional<Wave> wave = readWave(request->path);
-    if (!wave)
-        return;
-    Cue cue{std::move(*wave), asked};
-    if (context_ != nullptr && lib().pa_context_get_state(context_) == PA_CONTEXT_READY) {
-        startStream(std::move(cue));
+    std::optional<Wave> wave;
+    if (!request->path.empty())
+        wave = readWave(request->path);
+    if (!wave) {
+        silence();  // stop, or a cue that cannot sound: the one before ends all the same
         return;
     }
-    waiting_ = std::move(cue);
-    if (context_ == nullptr)
-        connect();
+    play(Cue{std::move(*wave), asked});
 }
 
 void AudioThread::connect()
 {
-    pa_proplist* properties = lib().pa_proplist_new();
-    lib().pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Spinzaro");
-    lib().pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
-    context_ = lib().pa_context_new_with_proplist(lib().pa_mainloop_get_api(loop_), "Spinzaro", properties);
-    lib().pa_proplist_free(properties);
+    pa_proplist* properties = pa_proplist_new();
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Spinzaro");
+    pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
+    context_ = pa_context_new_with_proplist(pa_mainloop_get_api(loop_), "Spinzaro", properties);
+    pa_proplist_free(properties);
     if (context_ == nullptr)
         return;
-    lib().pa_context_set_state_callback(context_, contextChanged, this);
+    pa_context_set_state_callback(context_, contextChanged, this);
     // Never start a server of our own: the desktop runs one, or there is no sound.
-    if (lib().pa_context_connect(context_, server_.empty() ? nullptr : server_.c_str(), PA_CONTEXT_NOAUTOSPAWN,
-                                 nullptr) < 0) {
+    if (pa_context_connect(context_, server_.empty() ? nullptr : server_.c_str(), PA_CONTEXT_NOAUTOSPAWN, nullptr) <
+        0) {
         dropConnection();
         return;
     }
     armTimer(answerTimer_, answerTimeoutUs, answerOverdue);
 }
 
-void AudioThread::startStream(Cue cue)
+void AudioThread::play(Cue cue)
 {
     const pa_sample_spec format{PA_SAMPLE_S16NE, static_cast<std::uint32_t>(cue.wave.sampleRate),
                                 static_cast<std::uint8_t>(cue.wave.channels)};
-    if (cue.wave.channels > static_cast<int>(PA_CHANNELS_MAX) || lib().pa_sample_spec_valid(&format) == 0)
+    if (cue.wave.channels > static_cast<int>(PA_CHANNELS_MAX) || pa_sample_spec_valid(&format) == 0) {
+        silence();
         return;
-    stream_ = lib().pa_stream_new(context_, "cue", &format, nullptr);
+    }
+    if (context_ == nullptr || pa_context_get_state(context_) != PA_CONTEXT_READY) {
+        waiting_ = std::move(cue);
+        if (context_ == nullptr)
+            connect();
+        return;
+    }
+    if (stream_ != nullptr && pa_sample_spec_equal(&format_, &format) == 0)
+        dropStream();
+    if (stream_ == nullptr) {
+        openStream(format, std::move(cue));
+        return;
+    }
+    if (pa_stream_get_state(stream_) != PA_STREAM_READY) {
+        waiting_ = std::move(cue);
+        return;
+    }
+    cancel(flush_);
+    disarmTimer(tailTimer_);
+    // What the stream still holds goes, the new cue takes its place whole:
+    // the server keeps it, so it needs no further word from this thread.
+    flush_ = pa_stream_flush(stream_, flushed, this);
+    const std::vector<std::int16_t>& samples = cue.wave.samples;
+    pa_stream_write(stream_, samples.data(), samples.size() * sizeof(std::int16_t), nullptr, 0, PA_SEEK_RELATIVE);
+    written_ = cue.asked;
+    writtenUs_ = pa_bytes_to_usec(samples.size() * sizeof(std::int16_t), &format);
+    armTimer(answerTimer_, answerTimeoutUs, answerOverdue);
+}
+
+void AudioThread::openStream(const pa_sample_spec& format, Cue cue)
+{
+    stream_ = pa_stream_new(context_, "cue", &format, nullptr);
     if (stream_ == nullptr)
         return;
-    lib().pa_stream_set_state_callback(stream_, streamChanged, this);
+    format_ = format;
+    pa_stream_set_state_callback(stream_, streamChanged, this);
     const auto unset = static_cast<std::uint32_t>(-1);
-    const pa_buffer_attr buffer{unset, static_cast<std::uint32_t>(lib().pa_usec_to_bytes(targetLatencyUs, &format)),
-                                unset, unset, unset};
-    if (lib().pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0) {
+    const pa_buffer_attr buffer{unset, static_cast<std::uint32_t>(pa_usec_to_bytes(targetLatencyUs, &format)), unset,
+                                unset, unset};
+    const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_START_CORKED);
+    if (pa_stream_connect_playback(stream_, nullptr, &buffer, flags, nullptr, nullptr) < 0) {
         dropStream();
         return;
     }
@@ -116,30 +147,30 @@ void AudioThread::startStream(Cue cue)
     armTimer(answerTimer_, answerTimeoutUs, answerOverdue);
 }
 
-void AudioThread::writeCue(pa_stream* stream)
+// Corked, the stream asks nothing of the sink, which may then suspend.
+void AudioThread::silence()
 {
-    disarmTimer(answerTimer_);
-    if (!waiting_ || !waiting_->fresh()) {
-        dropStream();
+    cancel(flush_);
+    disarmTimer(tailTimer_);
+    if (stream_ == nullptr || pa_stream_get_state(stream_) != PA_STREAM_READY)
         return;
-    }
-    const std::vector<std::int16_t>& samples = waiting_->wave.samples;
-    // All at once: the server buffers it, so the cue needs no further word
-    // from this thread and survives a busy client.
-    lib().pa_stream_write(stream, samples.data(), samples.size() * sizeof(std::int16_t), nullptr, 0, PA_SEEK_RELATIVE);
-    waiting_.reset();
-    // Draining also starts a cue shorter than the server's start threshold.
-    drain_ = lib().pa_stream_drain(stream, drained, this);
+    disarmTimer(answerTimer_);  // the stream is ready: the deadline was a cue's
+    forget(pa_stream_flush(stream_, nullptr, nullptr));
+    forget(pa_stream_cork(stream_, 1, nullptr, nullptr));
+}
+
+void AudioThread::cancel(pa_operation*& operation)
+{
+    if (operation == nullptr)
+        return;
+    pa_operation_cancel(operation);
+    pa_operation_unref(std::exchange(operation, nullptr));
 }
 
 void AudioThread::dropStream()
 {
+    cancel(flush_);
     disarmTimer(tailTimer_);
-    if (drain_ != nullptr) {
-        lib().pa_operation_cancel(drain_);
-        lib().pa_operation_unref(drain_);
-        drain_ = nullptr;
-    }
     if (stream_ == nullptr)
         return;
     // A stream exists only on a ready connection: any deadline was its own.
@@ -151,18 +182,18 @@ void AudioThread::dropStream()
 // once it is ready, so that no silent stream is left on the server.
 void AudioThread::letStreamGo(pa_stream* stream)
 {
-    lib().pa_stream_set_state_callback(stream, leavingStreamChanged, nullptr);
+    pa_stream_set_state_callback(stream, leavingStreamChanged, nullptr);
     leavingStreamChanged(stream, nullptr);
 }
 
 void AudioThread::leavingStreamChanged(pa_stream* stream, void*)
 {
-    switch (lib().pa_stream_get_state(stream)) {
-    case PA_STREAM_READY: lib().pa_stream_disconnect(stream); break;
+    switch (pa_stream_get_state(stream)) {
+    case PA_STREAM_READY: pa_stream_disconnect(stream); break;
     case PA_STREAM_FAILED:
     case PA_STREAM_TERMINATED:
-        lib().pa_stream_set_state_callback(stream, nullptr, nullptr);
-        lib().pa_stream_unref(stream);
+        pa_stream_set_state_callback(stream, nullptr, nullptr);
+        pa_stream_unref(stream);
         break;
     default: break;
     }
@@ -177,9 +208,9 @@ void AudioThread::dropConnection()
         return;
     // Its streams end with it, and their callbacks release them.
     pa_context* const context = std::exchange(context_, nullptr);
-    lib().pa_context_set_state_callback(context, nullptr, nullptr);
-    lib().pa_context_disconnect(context);
-    lib().pa_context_unref(context);
+    pa_context_set_state_callback(context, nullptr, nullptr);
+    pa_context_disconnect(context);
+    pa_context_unref(context);
 }
 
 void AudioThread::armTimer(pa_time_event*& timer, pa_usec_t afterUs,
@@ -187,31 +218,35 @@ void AudioThread::armTimer(pa_time_event*& timer, pa_usec_t afterUs,
 {
     disarmTimer(timer);
     timeval due{};
-    lib().pa_gettimeofday(&due);
-    lib().pa_timeval_add(&due, afterUs);
-    timer = lib().pa_mainloop_get_api(loop_)->time_new(lib().pa_mainloop_get_api(loop_), &due, callback, this);
+    pa_gettimeofday(&due);
+    pa_timeval_add(&due, afterUs);
+    timer = pa_mainloop_get_api(loop_)->time_new(pa_mainloop_get_api(loop_), &due, callback, this);
 }
 
 void AudioThread::disarmTimer(pa_time_event*& timer)
 {
     if (timer == nullptr)
         return;
-    lib().pa_mainloop_get_api(loop_)->time_free(timer);
+    pa_mainloop_get_api(loop_)->time_free(timer);
     timer = nullptr;
+}
+
+// The connection or the stream is ready: the cue that waited for it plays,
+// unless it waited so long that it would sound late.
+void AudioThread::answered()
+{
+    disarmTimer(answerTimer_);
+    std::optional<Cue> cue;
+    cue.swap(waiting_);
+    if (cue && cue->fresh())
+        play(std::move(*cue));
 }
 
 void AudioThread::contextChanged(pa_context* context, void* self)
 {
     auto& thread = *static_cast<AudioThread*>(self);
-    switch (lib().pa_context_get_state(context)) {
-    case PA_CONTEXT_READY: {
-        thread.disarmTimer(thread.answerTimer_);
-        std::optional<Cue> cue;
-        cue.swap(thread.waiting_);
-        if (cue && cue->fresh())
-            thread.startStream(std::move(*cue));
-        break;
-    }
+    switch (pa_context_get_state(context)) {
+    case PA_CONTEXT_READY: thread.answered(); break;
     case PA_CONTEXT_FAILED:
     case PA_CONTEXT_TERMINATED:
         // Gone or never there; the next cue tries again.
@@ -226,23 +261,32 @@ void AudioThread::streamChanged(pa_stream* stream, void* self)
     auto& thread = *static_cast<AudioThread*>(self);
     if (stream != thread.stream_)
         return;
-    switch (lib().pa_stream_get_state(stream)) {
-    case PA_STREAM_READY: thread.writeCue(stream); break;
+    switch (pa_stream_get_state(stream)) {
+    case PA_STREAM_READY: thread.answered(); break;
     case PA_STREAM_FAILED:
     case PA_STREAM_TERMINATED: thread.dropStream(); break;
     default: break;
     }
 }
 
-void AudioThread::drained(pa_stream* stream, int success, void* self)
+// The server has dropped what the stream held before the cue: it may sound
+// now, unless the server took so long that it would sound late. Its length
+// tells when to cork the stream again: PulseAudio may hold back the report
+// of a drain while its sink idles, so the drain is asked for only because
+// it starts a cue shorter than the server's start threshold (a trigger
+// instead cut samples off the cue).
+void AudioThread::flushed(pa_stream* stream, int success, void* self)
 {
     auto& thread = *static_cast<AudioThread*>(self);
-    if (thread.drain_ != nullptr) {
-        lib().pa_operation_unref(thread.drain_);
-        thread.drain_ = nullptr;
+    forget(std::exchange(thread.flush_, nullptr));
+    thread.disarmTimer(thread.answerTimer_);
+    if (success == 0 || Clock::now() - thread.written_ >= freshFor) {
+        thread.silence();
+        return;
     }
-    if (stream == thread.stream_ && success != 0)
-        thread.armTimer(thread.tailTimer_, tailUs, tailPlayed);
+    forget(pa_stream_cork(stream, 0, nullptr, nullptr));
+    forget(pa_stream_drain(stream, nullptr, nullptr));
+    thread.armTimer(thread.tailTimer_, thread.writtenUs_ + tailUs, tailPlayed);
 }
 
 void AudioThread::answerOverdue(pa_mainloop_api*, pa_time_event*, const timeval*, void* self)
@@ -252,8 +296,8 @@ void AudioThread::answerOverdue(pa_mainloop_api*, pa_time_event*, const timeval*
 
 void AudioThread::tailPlayed(pa_mainloop_api*, pa_time_event*, const timeval*, void* self)
 {
-    // Frees the server's stream, so that an idle sink may suspend.
-    static_cast<AudioThread*>(self)->dropStream();
+    auto& thread = *static_cast<AudioThread*>(self);
+    forget(pa_stream_cork(thread.stream_, 1, nullptr, nullptr));
 }
 
 }  // namespace spinzaro

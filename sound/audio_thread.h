@@ -2,8 +2,11 @@
 // server through PulseAudio's client library, never on the window's thread.
 #pragma once
 
-#include "sound_libraries.h"
 #include "wave_file.h"
+
+#include <pulse/context.h>
+#include <pulse/mainloop.h>
+#include <pulse/stream.h>
 
 #include <atomic>
 #include <chrono>
@@ -24,8 +27,8 @@ constexpr auto freshFor = std::chrono::milliseconds(250);
 // Small enough that a cue starts at once, large enough not to underrun on a
 // busy machine; the whole cue is handed over in one write anyway.
 constexpr pa_usec_t targetLatencyUs = 25'000;
-// The server reports a cue drained once its sink has taken the last sample;
-// the stream is kept this much longer so that the sink plays the tail out.
+// A cue's stream is corked this long after the cue's own length has passed,
+// so that the sink plays the tail out.
 constexpr pa_usec_t tailUs = 250'000;
 
 struct Request {
@@ -73,12 +76,15 @@ private:
     void wake()  // under mutex_, so that the loop outlives the call
     {
         if (loop_ != nullptr)
-            soundLibraries()->pa_mainloop_wakeup(loop_);
+            pa_mainloop_wakeup(loop_);
     }
     void serveRequest();
     void connect();
-    void startStream(Cue cue);
-    void writeCue(pa_stream* stream);
+    void play(Cue cue);
+    void openStream(const pa_sample_spec& format, Cue cue);
+    void silence();
+    void answered();
+    void cancel(pa_operation*& operation);
     void dropStream();
     static void letStreamGo(pa_stream* stream);
     void dropConnection();
@@ -89,7 +95,7 @@ private:
     static void contextChanged(pa_context* context, void* self);
     static void streamChanged(pa_stream* stream, void* self);
     static void leavingStreamChanged(pa_stream* stream, void*);
-    static void drained(pa_stream* stream, int success, void* self);
+    static void flushed(pa_stream* stream, int success, void* self);
     static void answerOverdue(pa_mainloop_api*, pa_time_event*, const timeval*, void* self);
     static void tailPlayed(pa_mainloop_api*, pa_time_event*, const timeval*, void* self);
 
@@ -102,12 +108,16 @@ private:
 
     // Owned by the audio thread alone.
     pa_context* context_ = nullptr;
+    // Kept open between cues, corked while silent, so that a cue costs the
+    // server no new stream; replaced only by a cue of another sample format.
     pa_stream* stream_ = nullptr;
-    pa_operation* drain_ = nullptr;
+    pa_sample_spec format_{};
+    pa_operation* flush_ = nullptr;
     std::optional<Cue> waiting_;  // for the connection, or for the stream to be ready
-    // The server's answer to a connection or to a new stream, and the tail of
-    // a drained cue: apart, so that ending a stream leaves a connection's
-    // deadline standing.
+    Clock::time_point written_;   // when the cue now in the stream was asked for
+    pa_usec_t writtenUs_ = 0;     // and how long it lasts
+    // The server's answer to a connection, a new stream or a cue, and the end
+    // of a cue: apart, so that corking a stream leaves a deadline standing.
     pa_time_event* answerTimer_ = nullptr;
     pa_time_event* tailTimer_ = nullptr;
 };

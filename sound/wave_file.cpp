@@ -1,7 +1,7 @@
 // Opens cue files defensively and decodes them with libsndfile.
 #include "wave_file.h"
 
-#include "sound_libraries.h"
+#include <sndfile.h>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -37,16 +37,13 @@ int openSmallRegularFile(const std::string& path)
 
 std::optional<Wave> readWave(const std::string& path)
 {
-    const SoundLibraries* lib = soundLibraries();
-    if (lib == nullptr)
-        return std::nullopt;
     const int descriptor = openSmallRegularFile(path);
     if (descriptor < 0)
         return std::nullopt;
     SF_INFO info{};
     // The descriptor stays ours: libsndfile closes it on some failures and
     // not on others, and closing it twice could close another thread's file.
-    SNDFILE* file = lib->sf_open_fd(descriptor, SFM_READ, &info, SF_FALSE);
+    SNDFILE* file = sf_open_fd(descriptor, SFM_READ, &info, SF_FALSE);
     if (file == nullptr) {
         ::close(descriptor);
         return std::nullopt;
@@ -56,13 +53,13 @@ std::optional<Wave> readWave(const std::string& path)
         static_cast<std::uint64_t>(info.frames) * static_cast<std::uint64_t>(info.channels) <= maxWaveSamples) {
         Wave decoded{info.samplerate, info.channels, {}};
         decoded.samples.resize(static_cast<std::size_t>(info.frames * info.channels));
-        const sf_count_t read = lib->sf_readf_short(file, decoded.samples.data(), info.frames);
+        const sf_count_t read = sf_readf_short(file, decoded.samples.data(), info.frames);
         if (read > 0) {
             decoded.samples.resize(static_cast<std::size_t>(read * info.channels));
             wave = std::move(decoded);
         }
     }
-    lib->sf_close(file);
+    sf_close(file);
     ::close(descriptor);
     return wave;
 }

@@ -1,10 +1,8 @@
-// Without usable wave files, or without any audio device, the game plays
-// exactly as with them.
-#include "cues.h"
+// Without its wave files, or without any audio device, the game plays exactly
+// as with them. (Files that are there but empty or broken never get past the
+// wave reader, whose own tests cover them.)
 #include "window_fixture.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -39,23 +37,12 @@ std::string folderOf(const QTemporaryDir& folder)
     return QFile::encodeName(folder.path()).toStdString();
 }
 
-TEST(SilentSession, MissingEmptyOrGarbageWaveFilesChangeNothing)
+TEST(SilentSession, MissingWaveFilesChangeNothing)
 {
     const std::vector<std::string> withSound = playSession({});
     ASSERT_EQ(withSound.back(), "$5.00 $14.00 $490.00 $476.00");
-
-    QTemporaryDir missing, empty, garbage;
-    for (const CueFile& cue : cueFiles) {
-        QFile emptyFile(QFile::decodeName(cuePath(folderOf(empty), cue.file).c_str()));
-        ASSERT_TRUE(emptyFile.open(QIODevice::WriteOnly));
-        QFile garbageFile(QFile::decodeName(cuePath(folderOf(garbage), cue.file).c_str()));
-        ASSERT_TRUE(garbageFile.open(QIODevice::WriteOnly));
-        static const char garbageBytes[] = "RIFF\xff\xff\xff\x7fWAVEfmt garbage that is no wave at all";
-        garbageFile.write(garbageBytes, sizeof garbageBytes - 1);
-    }
-    for (const QTemporaryDir* folder : {&missing, &empty, &garbage}) {
-        EXPECT_EQ(playSession(folderOf(*folder)), withSound) << folder->path().toStdString();
-    }
+    const QTemporaryDir missing;
+    EXPECT_EQ(playSession(folderOf(missing)), withSound);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// A private PulseAudio server and a recorder of its sink, for sound tests and benchmarks.
+// A private sound server and a recorder of its sink, for sound tests and benchmarks.
 #include "sound_server.h"
 
 #include <sndfile.h>
@@ -69,11 +69,22 @@ void sleepMs(int milliseconds)
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
-SoundServer::SoundServer()
+bool waitFor(const std::function<bool()>& condition, int milliseconds)
+{
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > until)
+            return false;
+        sleepMs(20);
+    }
+    return true;
+}
+
+SoundServer::SoundServer(ServerKind kind) : kind_(kind)
 {
     char pattern[] = "/tmp/spinzaro-sound-XXXXXX";
     folder_ = ::mkdtemp(pattern);
-    address_ = "unix:" + folder_ + "/native";
+    address_ = "unix:" + folder_ + "/pulse/native";
 }
 
 SoundServer::~SoundServer()
@@ -83,45 +94,119 @@ SoundServer::~SoundServer()
     std::filesystem::remove_all(folder_, ignored);
 }
 
-bool SoundServer::installed()
+const char* SoundServer::name(ServerKind kind)
 {
-    return runToEnd({"sh", "-c", "command -v pulseaudio && command -v pactl && command -v pacat"}) == 0;
+    return kind == ServerKind::pulseAudio ? "PulseAudio" : "PipeWire";
+}
+
+std::string SoundServer::missing(ServerKind kind)
+{
+    const std::vector<std::string> tools =
+        kind == ServerKind::pulseAudio
+            ? std::vector<std::string>{"pulseaudio", "pactl", "pacat"}
+            : std::vector<std::string>{"pipewire", "pipewire-pulse", "wireplumber", "dbus-daemon", "pactl", "pacat"};
+    std::string absent;
+    for (const std::string& tool : tools)
+        if (runToEnd({"sh", "-c", "command -v " + tool}) != 0)
+            absent += (absent.empty() ? "" : ", ") + tool;
+    return absent.empty() ? "" : absent + " not installed";
+}
+
+pid_t SoundServer::run(const std::string& process, const std::vector<std::string>& arguments)
+{
+    // Its own runtime folder, home and session bus, so it neither meets nor
+    // blocks another server.
+    std::vector<std::string> command = {"env", "XDG_RUNTIME_DIR=" + folder_, "PIPEWIRE_RUNTIME_DIR=" + folder_,
+                                        "HOME=" + folder_, "DBUS_SESSION_BUS_ADDRESS=unix:path=" + folder_ + "/bus"};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    const pid_t pid = spawn(command);
+    pids_.emplace_back(process, pid);
+    return pid;
 }
 
 bool SoundServer::start()
 {
     kill();
-    std::filesystem::remove(folder_ + "/native");
-    // Its own runtime folder and home, so it neither meets nor blocks another server.
-    const std::string environment = "XDG_RUNTIME_DIR=" + folder_;
-    pid_ = spawn({"env", environment, "HOME=" + folder_, "pulseaudio", "-n", "--daemonize=no", "--use-pid-file=no",
-                  "--exit-idle-time=-1", "--load=module-null-sink",
-                  "--load=module-native-protocol-unix auth-anonymous=1 socket=" + folder_ + "/native"});
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        if (answers())
-            return true;
-        sleepMs(100);
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_ + "/pulse", ignored);
+    std::filesystem::create_directory(folder_ + "/pulse");
+    if (kind_ == ServerKind::pulseAudio) {
+        run("pulseaudio", {"pulseaudio", "-n", "--daemonize=no", "--use-pid-file=no", "--exit-idle-time=-1",
+                           "--load=module-null-sink", "--load=module-suspend-on-idle timeout=1",
+                           "--load=module-native-protocol-unix auth-anonymous=1 socket=" + folder_ + "/pulse/native"});
+    } else {
+        // WirePlumber's remembered default sink, too, would outvote the new
+        // null sink's on a restart.
+        for (const char* stale : {"/bus", "/pipewire-0", "/pipewire-0.lock", "/.local"})
+            std::filesystem::remove_all(folder_ + stale, ignored);
+        // Each finds the one before through the runtime folder and the bus,
+        // and gives up if it is not there yet.
+        const auto listening = [this](const char* socket) {
+            return waitFor([&] { return std::filesystem::exists(folder_ + socket); }, 20'000);
+        };
+        run("dbus-daemon", {"dbus-daemon", "--session", "--nofork", "--address=unix:path=" + folder_ + "/bus"});
+        listening("/bus");
+        run("pipewire", {"pipewire"});
+        listening("/pipewire-0");
+        run("wireplumber", {"wireplumber"});
+        run("pipewire-pulse", {"pipewire-pulse"});
     }
-    return false;
+    if (!waitFor([this] { return answers(); }, 20'000))
+        return false;
+    if (kind_ == ServerKind::pipeWire) {
+        // WirePlumber suspends an idle sink after this; its default is 5 s.
+        pactl({"load-module", "module-null-sink", "sink_name=silent",
+               "sink_properties=session.suspend-timeout-seconds=1"});
+        pactl({"set-default-sink", "silent"});
+        return waitFor([this] { return pactl({"get-default-sink"}) == "silent\n"; }, 20'000);
+    }
+    return true;
 }
 
 void SoundServer::kill()
 {
-    if (pid_ <= 0)
-        return;
-    ::kill(pid_, SIGKILL);
-    ::waitpid(pid_, nullptr, 0);
-    pid_ = -1;
+    // The last started first: a client dies before the server it talks to.
+    for (auto process = pids_.rbegin(); process != pids_.rend(); ++process) {
+        ::kill(process->second, SIGKILL);
+        ::waitpid(process->second, nullptr, 0);
+    }
+    pids_.clear();
 }
 
-void SoundServer::pause()
+std::vector<std::string> SoundServer::processes() const
 {
-    ::kill(pid_, SIGSTOP);
+    if (kind_ == ServerKind::pulseAudio)
+        return {"pulseaudio"};
+    return {"pipewire-pulse", "pipewire"};
 }
 
-void SoundServer::resume()
+void SoundServer::pause(const std::string& process)
 {
-    ::kill(pid_, SIGCONT);
+    for (const auto& [name, pid] : pids_)
+        if (name == process)
+            ::kill(pid, SIGSTOP);
+}
+
+void SoundServer::resume(const std::string& process)
+{
+    for (const auto& [name, pid] : pids_)
+        if (name == process)
+            ::kill(pid, SIGCONT);
+}
+
+std::string SoundServer::pactl(const std::vector<std::string>& arguments) const
+{
+    std::vector<std::string> command = {"timeout", "5", "pactl", "--server=" + address_};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    int output = -1;
+    const pid_t pid = spawn(command, &output);
+    std::string text;
+    char buffer[4096];
+    for (ssize_t got; (got = ::read(output, buffer, sizeof buffer)) > 0;)
+        text.append(buffer, static_cast<std::size_t>(got));
+    ::close(output);
+    ::waitpid(pid, nullptr, 0);
+    return text;
 }
 
 bool SoundServer::answers() const
@@ -131,28 +216,25 @@ bool SoundServer::answers() const
 
 int SoundServer::playbackStreams() const
 {
-    int output = -1;
-    const pid_t pid = spawn({"timeout", "5", "pactl", "--server=" + address_, "list", "short", "sink-inputs"}, &output);
-    int lines = 0;
-    char buffer[4096];
-    for (ssize_t got; (got = ::read(output, buffer, sizeof buffer)) > 0;)
-        lines += static_cast<int>(std::count(buffer, buffer + got, '\n'));
-    ::close(output);
-    ::waitpid(pid, nullptr, 0);
-    return lines;
+    const std::string listed = pactl({"list", "short", "sink-inputs"});
+    return static_cast<int>(std::count(listed.begin(), listed.end(), '\n'));
+}
+
+bool SoundServer::sinkSuspended() const
+{
+    return pactl({"list", "short", "sinks"}).find("SUSPENDED") != std::string::npos;
 }
 
 MonitorRecorder::MonitorRecorder(const std::string& server)
 {
     int output = -1;
-    pid_ = spawn({"pacat", "--record", "--server=" + server, "--device=@DEFAULT_MONITOR@", "--channels=1",
+    pid_ = spawn({"pacat", "--record", "--server=" + server, "--device=@DEFAULT_MONITOR@", "--channels=2",
                   "--rate=" + std::to_string(rate), "--format=s16ne", "--latency-msec=2"},
                  &output, &input_);
     reader_ = std::thread([this, output] { readAll(output); });
     // An idle null sink may render in blocks of up to two seconds until the
     // recorder's own low latency takes hold: recording starts once it has.
-    for (int attempt = 0; attempt < 500 && chunks().size() < 2; ++attempt)
-        sleepMs(10);
+    waitFor([this] { return chunks().size() >= 2; }, 5000);
 }
 
 MonitorRecorder::~MonitorRecorder()
@@ -172,6 +254,8 @@ void MonitorRecorder::finish()
         reader_.join();
 }
 
+// Stereo in, the louder channel of each frame out: a mono recording of a
+// stereo sink mixes both channels, which PipeWire does 3 dB louder.
 void MonitorRecorder::readAll(int descriptor)
 {
     std::vector<char> pending;
@@ -179,12 +263,16 @@ void MonitorRecorder::readAll(int descriptor)
     for (ssize_t got; (got = ::read(descriptor, buffer, sizeof buffer)) > 0;) {
         const Clock::time_point arrived = Clock::now();
         pending.insert(pending.end(), buffer, buffer + got);
+        const std::size_t frames = pending.size() / 4;
+        std::vector<std::int16_t> stereo(frames * 2);
+        std::copy_n(pending.data(), frames * 4, reinterpret_cast<char*>(stereo.data()));
+        pending.erase(pending.begin(), pending.begin() + static_cast<std::ptrdiff_t>(frames * 4));
         const std::lock_guard lock(mutex_);
-        const std::size_t whole = pending.size() / 2;
-        const std::size_t at = samples_.size();
-        samples_.resize(at + whole);
-        std::copy_n(pending.data(), whole * 2, reinterpret_cast<char*>(samples_.data() + at));
-        pending.erase(pending.begin(), pending.begin() + static_cast<std::ptrdiff_t>(whole * 2));
+        for (std::size_t frame = 0; frame < frames; ++frame) {
+            const std::int16_t left = stereo[2 * frame];
+            const std::int16_t right = stereo[2 * frame + 1];
+            samples_.push_back(std::abs(left) >= std::abs(right) ? left : right);
+        }
         chunks_.push_back({arrived, samples_.size()});
     }
     ::close(descriptor);

@@ -1,9 +1,10 @@
-// A private PulseAudio server with a silent sink, to be stopped, killed and
+// A private sound server with a silent sink, to be stopped, killed and
 // started again at will, and a recorder that hears what its sink plays.
 #pragma once
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -14,34 +15,49 @@
 
 namespace spinzaro::testing {
 
+// Which server answers the PulseAudio protocol: PulseAudio itself, or
+// PipeWire with its pipewire-pulse front and WirePlumber, as most desktops run.
+enum class ServerKind { pulseAudio, pipeWire };
+
 class SoundServer {
 public:
-    SoundServer();  // a folder and an address only; start() runs the server
+    // A folder and an address only; start() runs the server.
+    explicit SoundServer(ServerKind kind = ServerKind::pulseAudio);
     ~SoundServer();
     SoundServer(const SoundServer&) = delete;
     SoundServer& operator=(const SoundServer&) = delete;
 
-    static bool installed();  // pulseaudio and its tools are on the PATH
+    // Empty when the server and its tools are on the PATH, else what is missing.
+    static std::string missing(ServerKind kind);
+    static const char* name(ServerKind kind);
 
-    // Starts the server and waits until it answers; false if it did not.
+    // Starts the server with a null sink that suspends after a second idle,
+    // and waits until it answers; false if it did not.
     bool start();
     void kill();
-    void pause();   // SIGSTOP: the server holds every answer
-    void resume();  // SIGCONT
+    // The server's processes that a client's sound passes through:
+    // pulseaudio, or pipewire-pulse and pipewire.
+    std::vector<std::string> processes() const;
+    void pause(const std::string& process);   // SIGSTOP: it holds every answer
+    void resume(const std::string& process);  // SIGCONT
 
     const std::string& address() const { return address_; }
     int playbackStreams() const;  // as the server's own tool lists them
+    bool sinkSuspended() const;
 
 private:
     bool answers() const;
+    std::string pactl(const std::vector<std::string>& arguments) const;
+    pid_t run(const std::string& process, const std::vector<std::string>& arguments);
 
+    ServerKind kind_;
     std::string folder_;
     std::string address_;
-    pid_t pid_ = -1;
+    std::vector<std::pair<std::string, pid_t>> pids_;  // in the order they started
 };
 
-// What the server's sink plays, as mono 16-bit samples at 44.1 kHz, each read
-// stamped with the time it arrived.
+// What the server's sink plays, as mono 16-bit samples at 44.1 kHz (each
+// frame's louder channel), each read stamped with the time it arrived.
 class MonitorRecorder {
 public:
     using Clock = std::chrono::steady_clock;
@@ -84,6 +100,8 @@ Heard hear(const std::vector<std::int16_t>& samples, int low, int high);
 void writeTone(const std::string& path, double seconds, std::int16_t amplitude);
 
 void sleepMs(int milliseconds);
+// Polls until the condition holds or the time is up; tells which.
+bool waitFor(const std::function<bool()>& condition, int milliseconds);
 
 // Things a cue's path may name that would block, exhaust memory or loop if
 // read naively, made in the folder: a pipe with no writer, a folder, a
