@@ -55,6 +55,28 @@ QString spelledAsGiven(const QString& name)
     return name;
 }
 
+int refuse(const QString& program, QString problem)
+{
+    if (problem.endsWith(QLatin1Char('.')))
+        problem.chop(1);
+    print(stderr, QCoreApplication::translate("CommandLine", "%1: %2; try '%1 --help'.").arg(program, problem) +
+                      QLatin1Char('\n'));
+    return 2;
+}
+
+// Written here rather than by the parser, whose headings would stay English
+// unless Qt's own translations were installed too.
+QString helpText(const QString& program, const QString& description, const QList<QCommandLineOption>& options)
+{
+    QString text = QCoreApplication::translate("CommandLine", "Usage: %1 [options]").arg(program) + QLatin1Char('\n') +
+                   description + QStringLiteral("\n\n") + QCoreApplication::translate("CommandLine", "Options:") +
+                   QLatin1Char('\n');
+    for (const QCommandLineOption& option : options)
+        text += QStringLiteral("  -%1, --%2  %3\n")
+                    .arg(option.names().at(0), option.names().at(1).leftJustified(7), option.description());
+    return text;
+}
+
 }  // namespace
 
 std::optional<int> answerCommandLine(int argc, char* argv[])
@@ -85,33 +107,17 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
     acceptQtsOwnOptions(parser);
 
     const QString program = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName();
-    const auto refuse = [&program](QString problem) {
-        if (problem.endsWith(QLatin1Char('.')))
-            problem.chop(1);
-        print(stderr, QCoreApplication::translate("CommandLine", "%1: %2; try '%1 --help'.").arg(program, problem) +
-                          QLatin1Char('\n'));
-        return 2;
-    };
     if (!parser.parse(QCoreApplication::arguments())) {
         if (parser.unknownOptionNames().isEmpty())
-            return refuse(parser.errorText());
-        return refuse(QCoreApplication::translate("CommandLine", "unknown option '%1'")
-                          .arg(spelledAsGiven(parser.unknownOptionNames().front())));
+            return refuse(program, parser.errorText());
+        return refuse(program, QCoreApplication::translate("CommandLine", "unknown option '%1'")
+                                   .arg(spelledAsGiven(parser.unknownOptionNames().front())));
     }
     if (!parser.positionalArguments().isEmpty())
-        return refuse(QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
-                          .arg(parser.positionalArguments().front()));
+        return refuse(program, QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
+                                   .arg(parser.positionalArguments().front()));
     if (parser.isSet(help)) {
-        // Written here rather than by the parser, whose headings would stay
-        // English unless Qt's own translations were installed too.
-        const auto line = [](const QCommandLineOption& option) {
-            return QStringLiteral("  -%1, --%2  %3\n")
-                .arg(option.names().at(0), option.names().at(1).leftJustified(7), option.description());
-        };
-        print(stdout, QCoreApplication::translate("CommandLine", "Usage: %1 [options]").arg(program) +
-                          QLatin1Char('\n') + parser.applicationDescription() + QStringLiteral("\n\n") +
-                          QCoreApplication::translate("CommandLine", "Options:") + QLatin1Char('\n') + line(help) +
-                          line(version));
+        print(stdout, helpText(program, parser.applicationDescription(), {help, version}));
         return 0;
     }
     if (parser.isSet(version)) {
