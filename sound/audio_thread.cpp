@@ -12,16 +12,13 @@
 #include <pthread.h>
 
 namespace spinzaro {
-namespace {
 
 // Operations whose answer nobody waits for.
-void forget(pa_operation* operation)
+static void forget(pa_operation* operation)
 {
     if (operation != nullptr)
         pa_operation_unref(operation);
 }
-
-}  // namespace
 
 void AudioThread::run()
 {
@@ -248,10 +245,7 @@ void AudioThread::contextChanged(pa_context* context, void* self)
     switch (pa_context_get_state(context)) {
     case PA_CONTEXT_READY: thread.answered(); break;
     case PA_CONTEXT_FAILED:
-    case PA_CONTEXT_TERMINATED:
-        // Gone or never there; the next cue tries again.
-        thread.dropConnection();
-        break;
+    case PA_CONTEXT_TERMINATED: thread.dropConnection(); break;  // gone or never there: the next cue tries again
     default: break;
     }
 }
@@ -296,8 +290,7 @@ void AudioThread::answerOverdue(pa_mainloop_api*, pa_time_event*, const timeval*
 
 void AudioThread::tailPlayed(pa_mainloop_api*, pa_time_event*, const timeval*, void* self)
 {
-    auto& thread = *static_cast<AudioThread*>(self);
-    forget(pa_stream_cork(thread.stream_, 1, nullptr, nullptr));
+    forget(pa_stream_cork(static_cast<AudioThread*>(self)->stream_, 1, nullptr, nullptr));
 }
 
 }  // namespace spinzaro

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <utility>
@@ -98,6 +99,17 @@ Heard hear(const std::vector<std::int16_t>& samples, int low, int high);
 
 // A mono 16-bit 44.1 kHz wave file of a steady tone.
 void writeTone(const std::string& path, double seconds, std::int16_t amplitude);
+
+// Names the server in a test's parameter, as GoogleTest prints it.
+inline void PrintTo(ServerKind kind, std::ostream* out)
+{
+    *out << SoundServer::name(kind);
+}
+
+// Runs a command with its output thrown away (or piped to *output), and
+// returns its process id. Its input is a pipe held open by *input, if given:
+// pacat stops recording at the end of its input.
+pid_t spawn(const std::vector<std::string>& arguments, int* output = nullptr, int* input = nullptr);
 
 void sleepMs(int milliseconds);
 // Polls until the condition holds or the time is up; tells which.
