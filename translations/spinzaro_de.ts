@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation>Diese Hilfe zeigen und beenden.</translation>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation>Die Version zeigen und beenden.</translation>
+        <translation>Die Version anzeigen und beenden.</translation>
     </message>
     <message>
         <source>%1: %2; try &apos;%1 --help&apos;.</source>

@@ -67,7 +67,7 @@
     <name>PlatformStart</name>
     <message>
         <source> (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
-        <translation> (DISPLAY noch WAYLAND_DISPLAY is ingesteld)</translation>
+        <translation> (noch DISPLAY noch WAYLAND_DISPLAY is ingesteld)</translation>
     </message>
     <message>
         <source>Spinzaro: cannot open a window: %1%2.</source>
