@@ -1,11 +1,6 @@
 // The pictures and wave files the game ships, as the window will use them.
-#include "deferred_icons.h"
 #include "image_list.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -108,32 +103,6 @@ TEST(PicturesTest, TheOtherPicturesHaveTheirSizesAndThePointersTheirHotSpots)
 
 // On a screen of twice the density a symbol has four times the pixels, drawn
 // from its source, and stays the same object; back at 1 it is as before.
-TEST(PicturesTest, TheCopiesDrawnAtBuildTimeAreTheirSourcesDrawnNowAndADamagedOneIsRefused)
-{
-    // "spin_face@150": a picture of the first frame at 150 %.
-    const QStringList copies = QDir(QStringLiteral(":/drawn")).entryList();
-    ASSERT_GE(copies.size(), 10);
-    for (const QString& name : copies) {
-        const QString source = artwork::source(name.section(QLatin1Char('@'), 0, 0));
-        const qreal ratio = name.section(QLatin1Char('@'), 1).toDouble() / 100;
-        QFile file(QStringLiteral(":/drawn/") + name);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-        const QImage copy = artwork::unpacked(file.readAll());
-        EXPECT_EQ(copy, artwork::render(source, ratio).convertToFormat(QImage::Format_ARGB32_Premultiplied))
-            << name.toStdString();
-        EXPECT_EQ(artwork::drawnAheadPath(source, ratio), file.fileName());
-    }
-    EXPECT_TRUE(artwork::drawnAheadPath(pictures::payTable, 1.0 / 3).isEmpty());
-
-    const QByteArray good = artwork::packed(artwork::render(pictures::payTable, 1.0));
-    EXPECT_FALSE(artwork::unpacked(good).isNull());
-    EXPECT_TRUE(artwork::unpacked(good.left(good.size() - 1)).isNull());
-    EXPECT_TRUE(artwork::unpacked(good.left(6)).isNull());
-    QByteArray huge = good;
-    huge[2] = '\x7f';  // a width in the millions, over the same pixels
-    EXPECT_TRUE(artwork::unpacked(huge).isNull());
-}
-
 TEST(ImageListTest, SymbolsAreDrawnAtTheScreensDensityInTheSameObjects)
 {
     ImageList list;
@@ -146,17 +115,6 @@ TEST(ImageListTest, SymbolsAreDrawnAtTheScreensDensityInTheSameObjects)
     EXPECT_EQ(bell->toImage(), artwork::draw(pictures::symbolSource(4), 1.0, QSize(96, 96)).toImage());
     list.setDevicePixelRatio(1.0);
     EXPECT_EQ(bell->toImage(), atOne);
-}
-
-TEST(DeferredIconStyleTest, AStockIconDrawsWhatTheStyleItselfWould)
-{
-    DeferredIconStyle style;
-    const QIcon deferred = style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, nullptr);
-    const QIcon direct = style.baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
-    ASSERT_FALSE(direct.pixmap(16).isNull());
-    EXPECT_EQ(deferred.pixmap(16).toImage(), direct.pixmap(16).toImage());
-    const QIcon copy = deferred;  // as a button keeps it
-    EXPECT_EQ(copy.pixmap(16, 2.0).toImage(), direct.pixmap(16, 2.0).toImage());
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // Starting the game as the executable does.
 #include "game_start.h"
 
-#include "deferred_icons.h"
 #include "form1.h"
 #include "identity.h"
 #include "platform_start.h"
@@ -15,7 +14,6 @@ int startGame(int argc, char* argv[], const std::function<void(Form1&)>& beforeS
     const auto application = startApplication(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(identity::title));
     QApplication::setApplicationVersion(QString::fromUtf8(identity::version));
-    QApplication::setStyle(new DeferredIconStyle);
 
     Form1 window;
     QObject::connect(&window, &Form1::programEnded, application.get(), &QApplication::quit);
