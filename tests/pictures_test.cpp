@@ -1,4 +1,4 @@
-// The pictures and wave files the game ships, as the window will use them.
+// The pictures the game ships, as the window will use them.
 #include "image_list.h"
 
 #include <QImage>
@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <utility>
-#include <vector>
 
 namespace spinzaro {
 namespace {
@@ -57,31 +56,14 @@ TEST(ImageListTest, OnlyTheSingleBarIsTransparentAboveAndBelowItsPlate)
     }
 }
 
-TEST(PicturesTest, ThePayTableHoldsEachSymbolInsideItsBandOnATransparentGround)
-{
-    const QImage table = QImage(pictures::payTable).convertToFormat(QImage::Format_ARGB32);
-    ASSERT_EQ(table.size(), QSize(50, 200));
-    const std::vector<std::pair<int, int>> bands = {{0, 13},    {19, 33},   {41, 69},  {78, 114},
-                                                    {121, 140}, {145, 170}, {171, 197}};
-    int previousEnd = -1;
-    for (const auto& [first, last] : bands) {
-        EXPECT_GT(opaquePixelsInRows(table, first, last), 5 * (last - first + 1)) << "band " << first;
-        if (first > previousEnd + 1) {
-            EXPECT_TRUE(fullyTransparentRows(table, previousEnd + 1, first - 1)) << "gap before " << first;
-        }
-        previousEnd = last;
-    }
-    EXPECT_TRUE(fullyTransparentRows(table, 198, 199));
-}
-
 TEST(PicturesTest, TheOtherPicturesHaveTheirSizesAndThePointersTheirHotSpots)
 {
-    const std::pair<QString, QSize> sizes[] = {{pictures::spinFace, {105, 50}},   {pictures::bill50, {132, 58}},
-                                               {pictures::bill100, {600, 243}},   {pictures::icon, {32, 32}},
+    const std::pair<QString, QSize> sizes[] = {{pictures::spinFace, {105, 50}},   {pictures::source(Picture::img50bill), {132, 58}},
+                                               {pictures::source(Picture::img100Bill), {600, 243}},   {pictures::icon, {32, 32}},
                                                {pictures::aboutLogo, {157, 120}}, {pictures::aboutIcon, {32, 32}}};
     for (const auto& [source, size] : sizes)
         EXPECT_EQ(artwork::draw(source, 1.0).size(), size) << source.toStdString();
-    const QSize coins = artwork::designSize(pictures::coins);
+    const QSize coins = artwork::designSize(pictures::source(Picture::imgCoins2));
     ASSERT_FALSE(coins.isEmpty());
     EXPECT_NEAR(double(coins.width()) / coins.height(), 1.25, 0.1);
 

@@ -1,7 +1,9 @@
 // The symbol pictures, drawn from their sources when first needed.
 #include "image_list.h"
 
+#include <array>
 #include <stdexcept>
+#include <string>
 
 namespace spinzaro {
 
@@ -34,10 +36,39 @@ QString symbolSource(int entry)
                                .arg(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))));
 }
 
-const QString& source(Picture picture)
+namespace {
+
+struct PictureFacts {
+    Picture picture;
+    const char* source;  // the SVG file's name without ".svg"
+    const char* words;
+};
+
+constexpr auto imageControlPictures = std::to_array<PictureFacts>({
+    {Picture::imgMenu, "paytable", "pay table"},
+    {Picture::imgCoins2, "coins", "coins"},
+    {Picture::img50bill, "bill50", "fifty-dollar bill"},
+    {Picture::img100Bill, "bill100", "hundred-dollar bill"},
+});
+
+const PictureFacts& factsOf(Picture picture)
 {
-    static const std::array sources = {payTable, coins, bill50, bill100};
-    return sources.at(static_cast<std::size_t>(picture));
+    for (const PictureFacts& facts : imageControlPictures)
+        if (facts.picture == picture)
+            return facts;
+    throw std::out_of_range("no picture for image control " + std::string(controlName(picture)));
+}
+
+}  // namespace
+
+QString source(Picture picture)
+{
+    return artwork::source(QString::fromLatin1(factsOf(picture).source));
+}
+
+QString words(Picture picture)
+{
+    return QString::fromLatin1(factsOf(picture).words);
 }
 
 QCursor spinPointer(qreal devicePixelRatio)

@@ -1,6 +1,7 @@
 // The accessible side of the window.
 #include "spoken.h"
 
+#include "image_list.h"
 #include "pay_table.h"
 
 #include <QAccessibleWidget>
@@ -37,13 +38,7 @@ QString payRowWords(Label row, const QString& amount)
 
 QString pictureWords(Picture picture)
 {
-    switch (picture) {
-    case Picture::imgMenu: return QStringLiteral("pay table");
-    case Picture::imgCoins2: return QStringLiteral("coins");
-    case Picture::img50bill: return QStringLiteral("fifty-dollar bill");
-    case Picture::img100Bill: return QStringLiteral("hundred-dollar bill");
-    }
-    return {};
+    return pictures::words(picture);
 }
 
 Announcement::Announcement(QWidget* parent) : QWidget(parent)
