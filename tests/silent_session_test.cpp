@@ -1,10 +1,7 @@
-// Without usable wave files, or without any audio device, the game plays
+// Without its wave files, or without any audio device, the game plays
 // exactly as with them.
-#include "cues.h"
 #include "window_fixture.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -34,28 +31,13 @@ std::vector<std::string> playSession(const std::string& cueFolder)
     return seen;
 }
 
-std::string folderOf(const QTemporaryDir& folder)
+TEST(SilentSession, MissingWaveFilesChangeNothing)
 {
-    return QFile::encodeName(folder.path()).toStdString();
-}
-
-TEST(SilentSession, MissingEmptyOrGarbageWaveFilesChangeNothing)
-{
+    // Empty and broken files are the wave reader's own tests' business.
     const std::vector<std::string> withSound = playSession({});
     ASSERT_EQ(withSound.back(), "$5.00 $14.00 $490.00 $476.00");
-
-    QTemporaryDir missing, empty, garbage;
-    for (const CueFile& cue : cueFiles) {
-        QFile emptyFile(QFile::decodeName(cuePath(folderOf(empty), cue.file).c_str()));
-        ASSERT_TRUE(emptyFile.open(QIODevice::WriteOnly));
-        QFile garbageFile(QFile::decodeName(cuePath(folderOf(garbage), cue.file).c_str()));
-        ASSERT_TRUE(garbageFile.open(QIODevice::WriteOnly));
-        static const char garbageBytes[] = "RIFF\xff\xff\xff\x7fWAVEfmt garbage that is no wave at all";
-        garbageFile.write(garbageBytes, sizeof garbageBytes - 1);
-    }
-    for (const QTemporaryDir* folder : {&missing, &empty, &garbage}) {
-        EXPECT_EQ(playSession(folderOf(*folder)), withSound) << folder->path().toStdString();
-    }
+    const QTemporaryDir missing;
+    EXPECT_EQ(playSession(QFile::encodeName(missing.path()).toStdString()), withSound);
 }
 
 }  // namespace
