@@ -15,8 +15,7 @@ public:
     // mainMs: when main() was entered. The probe is made just before the
     // window is shown, so the start-up can be split into loading, building
     // the window and painting it.
-    FirstFrameProbe(QWidget* canvas, double mainMs)
-        : canvas_(canvas), mainMs_(mainMs), builtMs_(msSinceProcessStart())
+    FirstFrameProbe(QWidget* canvas, double mainMs) : canvas_(canvas), mainMs_(mainMs), builtMs_(msSinceProcessStart())
     {
         canvas_->installEventFilter(this);
     }

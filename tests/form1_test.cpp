@@ -70,7 +70,8 @@ TEST_F(Form1Test, TheControlsWearTheDesignsColours)
     // Each line and outline at the middle of its left edge.
     for (const ControlDesign& design : mainWindowDesign()) {
         if (design.colour != 0) {
-            EXPECT_EQ(colour(design.name, 0, pixelBox(design).height() / 2), name(QColor(design.colour))) << design.name;
+            EXPECT_EQ(colour(design.name, 0, pixelBox(design).height() / 2), name(QColor(design.colour)))
+                << design.name;
         }
     }
     EXPECT_EQ(name(canvas.pixelColor(5, 60)), name(backgroundColour));
@@ -135,20 +136,6 @@ TEST_F(Form1Test, TheCoinSlotRaisesTheStakeAndTheAmountsWidenToTheirText)
     const QLabel* widened = control<QLabel>("lbAmount_5");
     EXPECT_GT(widened->width(), 49);
     EXPECT_GE(widened->width(), widened->fontMetrics().horizontalAdvance(widened->text()));
-}
-
-TEST_F(Form1Test, WhileTheReelsTurnFurtherPressesAreIgnored)
-{
-    spinOnto(Symbol::bell);
-    // No event has run since the press, so the reels are surely still turning.
-    EXPECT_TRUE(control<QTimer>("Timer1")->isActive());
-    click("cmdSpin");
-    click("lbCoinSlot");
-    ASSERT_TRUE(waitForEvaluation());
-    EXPECT_EQ(caption("lbBet"), "$1.00");
-    EXPECT_EQ(caption("lbSpinBet"), "$1.00");
-    EXPECT_EQ(caption("lbWin"), "$30.00");
-    EXPECT_THAT(controls->cues, ElementsAre("Spin.wav", "slotbell2.wav"));
 }
 
 TEST_F(Form1Test, AWinPaysShowsItsPrizeAndHoldsBothButtonsForThePause)

@@ -58,9 +58,12 @@ TEST(ImageListTest, OnlyTheSingleBarIsTransparentAboveAndBelowItsPlate)
 
 TEST(PicturesTest, TheOtherPicturesHaveTheirSizesAndThePointersTheirHotSpots)
 {
-    const std::pair<QString, QSize> sizes[] = {{pictures::spinFace, {105, 50}},   {pictures::source(Picture::img50bill), {132, 58}},
-                                               {pictures::source(Picture::img100Bill), {600, 243}},   {pictures::icon, {32, 32}},
-                                               {pictures::aboutLogo, {157, 120}}, {pictures::aboutIcon, {32, 32}}};
+    const std::pair<QString, QSize> sizes[] = {{pictures::spinFace, {105, 50}},
+                                               {pictures::source(Picture::img50bill), {132, 58}},
+                                               {pictures::source(Picture::img100Bill), {600, 243}},
+                                               {pictures::icon, {32, 32}},
+                                               {pictures::aboutLogo, {157, 120}},
+                                               {pictures::aboutIcon, {32, 32}}};
     for (const auto& [source, size] : sizes)
         EXPECT_EQ(artwork::draw(source, 1.0).size(), size) << source.toStdString();
     const QSize coins = artwork::designSize(pictures::source(Picture::imgCoins2));

@@ -95,8 +95,9 @@ QLabel* Form1::makeAmount(const ControlDesign& design)
     const Label row = labelNamed(design.name);
     // The prize the row pays at the opening stake; the element without a row stays empty.
     const std::int16_t multiplier = amountMultiplier(static_cast<int>(row) - static_cast<int>(Label::lbAmount_0));
-    const QString prize =
-        multiplier == 0 ? QString() : QString::fromStdString(formatMoney(Money::dollars(lowestStakeDollars) * multiplier));
+    const QString prize = multiplier == 0
+                              ? QString()
+                              : QString::fromStdString(formatMoney(Money::dollars(lowestStakeDollars) * multiplier));
     auto* label = new QLabel(prize, canvas_);
     label->setFont(designFont(96, QFont::Bold));
     setColour(label, QPalette::WindowText, amountColour);

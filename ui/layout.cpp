@@ -42,6 +42,7 @@ const std::array designs = std::to_array<ControlDesign>({
     {"lbAhead", K::displayBox, 3660, 240, 1275, 315},
 
     {"imgMenu", K::picture, 276, 2196, 600, 2400},
+    // The pay rows' prizes, top to bottom, captioned from the pay table; element 1 belongs to no row.
     {"lbAmount_0", K::amount, 900, 2124, 480, 240},
     {"lbAmount_2", K::amount, 900, 2424, 480, 240},
     {"lbAmount_3", K::amount, 900, 2760, 588, 240},
