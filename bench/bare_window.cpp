@@ -10,7 +10,6 @@
 int main(int argc, char* argv[])
 {
     const double mainMs = spinzaro::bench::msSinceProcessStart();
-    const spinzaro::bench::ProbeMode mode = spinzaro::bench::probeMode(argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("bare_window"));
 
@@ -27,7 +26,7 @@ int main(int argc, char* argv[])
 #endif
     // The game's client area: 5436 x 5508 twips at 12 twips a pixel.
     window.resize(453, 459);
-    spinzaro::bench::FirstFrameProbe probe(canvas, mode, mainMs);
+    spinzaro::bench::FirstFrameProbe probe(canvas, mainMs);
     window.show();
     return QApplication::exec();
 }

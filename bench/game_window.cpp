@@ -6,9 +6,8 @@
 int main(int argc, char* argv[])
 {
     const double mainMs = spinzaro::bench::msSinceProcessStart();
-    const spinzaro::bench::ProbeMode mode = spinzaro::bench::probeMode(argc, argv);
-    return spinzaro::startGame(argc, argv, [mode, mainMs](spinzaro::Form1& window) {
+    return spinzaro::startGame(argc, argv, [mainMs](spinzaro::Form1& window) {
         // Owned by the window, so it goes before the application does.
-        (new spinzaro::bench::FirstFrameProbe(window.canvas(), mode, mainMs))->setParent(&window);
+        (new spinzaro::bench::FirstFrameProbe(window.canvas(), mainMs))->setParent(&window);
     });
 }

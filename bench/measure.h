@@ -9,12 +9,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
-
-#include <sys/resource.h>
-#include <unistd.h>
 
 namespace spinzaro::bench {
 
@@ -35,57 +31,27 @@ inline double toMs(std::int64_t ns)
     return static_cast<double>(ns) / 1e6;
 }
 
-// Milliseconds since this process image was started. The runner stamps the
+// Milliseconds since this process image was started: the runner stamps the
 // wall clock into SPINZARO_BENCH_EXEC_US ("seconds.micros", as bash's
-// EPOCHREALTIME) just before exec; without it the kernel's start time is
-// used, which is only as fine as a clock tick (10 ms here).
+// EPOCHREALTIME) just before exec. Not a number without the stamp.
 inline double msSinceProcessStart()
 {
-    if (const char* stamp = std::getenv("SPINZARO_BENCH_EXEC_US"); stamp != nullptr && *stamp != '\0') {
-        char* end = nullptr;
-        const double seconds = std::strtod(stamp, &end);
-        if (end != stamp)
-            return static_cast<double>(nanoseconds<std::chrono::system_clock>()) / 1e6 - seconds * 1e3;
-    }
-    std::ifstream stat("/proc/self/stat");
-    std::string line;
-    std::getline(stat, line);
-    // Field 22 is the start time in ticks after boot; fields 3 on follow the
-    // command name's closing parenthesis.
-    std::istringstream fields(line.substr(line.rfind(')') + 2));
-    std::vector<std::string> after;
-    for (std::string field; fields >> field;)
-        after.push_back(field);
-    if (after.size() < 20)
+    const char* stamp = std::getenv("SPINZARO_BENCH_EXEC_US");
+    if (stamp == nullptr || *stamp == '\0')
         return NAN;
-    const double startTicks = std::strtod(after[22 - 3].c_str(), nullptr);
-    const double ticksPerSecond = static_cast<double>(sysconf(_SC_CLK_TCK));
-    double uptimeSeconds = NAN;
-    std::ifstream("/proc/uptime") >> uptimeSeconds;
-    return uptimeSeconds * 1e3 - startTicks * 1e3 / ticksPerSecond;
+    return static_cast<double>(nanoseconds<std::chrono::system_clock>()) / 1e6 - std::strtod(stamp, nullptr) * 1e3;
 }
 
-// A "Name:   value kB" line of /proc/self/status, or of one thread's status.
-inline std::optional<long> statusField(const std::string& name, const std::string& file = "/proc/self/status")
+// A "Name:   value kB" line of /proc/self/status.
+inline std::optional<long> statusField(const std::string& name)
 {
-    std::ifstream status(file);
+    std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line)) {
         if (line.rfind(name + ":", 0) == 0)
             return std::strtol(line.c_str() + name.size() + 1, nullptr, 10);
     }
     return std::nullopt;
-}
-
-// User plus system time of the whole process, all threads.
-inline double cpuMs()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto ms = [](const timeval& t) {
-        return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3;
-    };
-    return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
 // Nearest-rank percentile, p in (0, 100].

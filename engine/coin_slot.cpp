@@ -10,10 +10,11 @@ void SlotMachine::lbCoinSlot_Click()
     if (reelsTurning_)
         return;
 
-    if (state_.bet > Money::dollars(4))
-        state_.bet = Money();
+    const Money coin = Money::dollars(1);
+    if (state_.bet >= Money::dollars(highestStakeDollars))
+        state_.bet = Money::dollars(lowestStakeDollars) - coin;
     playCoinSlot();
-    state_.bet += Money::dollars(1);
+    state_.bet += coin;
     showAmount(Label::lbSpinBet, state_.bet);
     for (int element = 0; element < amountLabelCount; ++element) {
         const auto multiplier = amountMultiplier(element);

@@ -1,4 +1,5 @@
-// The five cue operations, each playing its wave from beside the executable.
+// The cue operations, each playing its wave from beside the executable; a pay
+// row plays its own cue through playCue.
 #include "machine_state.h"
 
 namespace spinzaro {
@@ -17,14 +18,6 @@ void SlotMachine::playSpin()
 void SlotMachine::playCoinSlot()
 {
     playCue(Cue::coinSlot);
-}
-void SlotMachine::playBell()
-{
-    playCue(Cue::bell);
-}
-void SlotMachine::playPolice()
-{
-    playCue(Cue::police);
 }
 void SlotMachine::playCoinsWin()
 {

@@ -1,4 +1,5 @@
-// The five sound cues and the wave file each one plays.
+// The sound cues and the wave file each one plays: the one list of the
+// game's waves, which the build copies and installs from.
 #pragma once
 
 #include <algorithm>
@@ -9,7 +10,8 @@
 
 namespace spinzaro {
 
-// Named after the operation that plays it: playSpin plays Cue::spin.
+// A pay row plays the cue it names; the others are named after the operation
+// that plays them: playSpin plays Cue::spin.
 enum class Cue { spin, coinSlot, bell, police, coinsWin };
 
 struct CueFile {
@@ -17,13 +19,13 @@ struct CueFile {
     std::string_view file;
 };
 
-inline constexpr std::array<CueFile, 5> cueFiles = {{
+inline constexpr auto cueFiles = std::to_array<CueFile>({
     {Cue::spin, "\\Spin.wav"},
     {Cue::coinSlot, "\\CoinSlot.wav"},
     {Cue::bell, "\\slotbell2.wav"},
     {Cue::police, "\\Police2.wav"},
     {Cue::coinsWin, "\\CoinsWin.wav"},
-}};
+});
 
 constexpr std::string_view cueFile(Cue cue)
 {

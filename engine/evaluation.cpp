@@ -25,10 +25,7 @@ void SlotMachine::Spin()
     for (const PayRow& row : payTable) {
         if (!rowMatches(row, line))
             continue;
-        if (row.cue == Cue::police)
-            playPolice();
-        else
-            playBell();
+        playCue(row.cue);
         window_.setVisible(row.prizePicture, true);
         addWin(row.multiplier);
         window_.setEnabled(Button::cmdSpin, false);

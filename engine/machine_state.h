@@ -10,8 +10,13 @@
 
 namespace spinzaro {
 
+// The stake per spin runs through whole dollars, one more for each coin, from
+// the lowest to the highest and round again; the machine opens at the lowest.
+inline constexpr int lowestStakeDollars = 1;
+inline constexpr int highestStakeDollars = 5;
+
 struct MachineState {
-    Money bet;       // stake per spin, 1 to 5 dollars once loaded
+    Money bet;       // stake per spin, within the stake's range once loaded
     Money totalBet;  // sum of all stakes taken
     Money totalWin;  // sum of all wins paid
     Money ahead;     // totalWin - totalBet as of the last evaluation
@@ -52,8 +57,6 @@ private:
 
     void playSpin();
     void playCoinSlot();
-    void playBell();
-    void playPolice();
     void playCoinsWin();
     void playCue(Cue cue);
 

@@ -6,7 +6,7 @@ namespace spinzaro {
 void SlotMachine::Form_Load()
 {
     random_.seedFromClock();
-    state_.bet = Money::dollars(1);
+    state_.bet = Money::dollars(lowestStakeDollars);
     showAmount(Label::lbSpinBet, state_.bet);
     window_.setVisible(Picture::imgMenu, true);
 }

@@ -2,12 +2,14 @@
 # The installed game, started through its launcher from an unrelated working
 # directory, opens its wave files from beside its own executable. A click from
 # outside the process needs a real X server, hence xvfb-run; inotifywait sees
-# the open. Where to click comes from the program's own layout table.
-#   installed_game_test.sh BUILD_DIR LAYOUT_TABLE
+# the open. Where to click comes from the program's own layout table, and
+# which waves to look for from its cue table.
+#   installed_game_test.sh BUILD_DIR LAYOUT_TABLE CUE_TABLE
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
 layout_table=$2
+cue_table=$3
 stage=$(mktemp -d)
 watcher=
 cleanup() {
@@ -19,7 +21,7 @@ trap cleanup EXIT
 cmake --install "$build" --prefix "$stage/prefix" >/dev/null
 launcher="$stage/prefix/bin/spinzaro"
 game_dir=$(dirname "$(readlink -f "$launcher")")
-for wave in Spin.wav CoinSlot.wav slotbell2.wav Police2.wav CoinsWin.wav; do
+for wave in $("$cue_table"); do
     [ -f "$game_dir/$wave" ] || { echo "missing beside the installed executable: $wave"; exit 1; }
 done
 

@@ -1,17 +1,11 @@
-// The pictures and wave files the game ships, as the window will use them.
-#include "deferred_icons.h"
+// The pictures the game ships, as the window will use them.
 #include "image_list.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QImage>
 
 #include <gtest/gtest.h>
 
 #include <utility>
-#include <vector>
 
 namespace spinzaro {
 namespace {
@@ -62,31 +56,17 @@ TEST(ImageListTest, OnlyTheSingleBarIsTransparentAboveAndBelowItsPlate)
     }
 }
 
-TEST(PicturesTest, ThePayTableHoldsEachSymbolInsideItsBandOnATransparentGround)
-{
-    const QImage table = QImage(pictures::payTable).convertToFormat(QImage::Format_ARGB32);
-    ASSERT_EQ(table.size(), QSize(50, 200));
-    const std::vector<std::pair<int, int>> bands = {{0, 13},    {19, 33},   {41, 69},  {78, 114},
-                                                    {121, 140}, {145, 170}, {171, 197}};
-    int previousEnd = -1;
-    for (const auto& [first, last] : bands) {
-        EXPECT_GT(opaquePixelsInRows(table, first, last), 5 * (last - first + 1)) << "band " << first;
-        if (first > previousEnd + 1) {
-            EXPECT_TRUE(fullyTransparentRows(table, previousEnd + 1, first - 1)) << "gap before " << first;
-        }
-        previousEnd = last;
-    }
-    EXPECT_TRUE(fullyTransparentRows(table, 198, 199));
-}
-
 TEST(PicturesTest, TheOtherPicturesHaveTheirSizesAndThePointersTheirHotSpots)
 {
-    const std::pair<QString, QSize> sizes[] = {{pictures::spinFace, {105, 50}},   {pictures::bill50, {132, 58}},
-                                               {pictures::bill100, {600, 243}},   {pictures::icon, {32, 32}},
-                                               {pictures::aboutLogo, {157, 120}}, {pictures::aboutIcon, {32, 32}}};
+    const std::pair<QString, QSize> sizes[] = {{pictures::spinFace, {105, 50}},
+                                               {pictures::source(Picture::img50bill), {132, 58}},
+                                               {pictures::source(Picture::img100Bill), {600, 243}},
+                                               {pictures::icon, {32, 32}},
+                                               {pictures::aboutLogo, {157, 120}},
+                                               {pictures::aboutIcon, {32, 32}}};
     for (const auto& [source, size] : sizes)
         EXPECT_EQ(artwork::draw(source, 1.0).size(), size) << source.toStdString();
-    const QSize coins = artwork::designSize(pictures::coins);
+    const QSize coins = artwork::designSize(pictures::source(Picture::imgCoins2));
     ASSERT_FALSE(coins.isEmpty());
     EXPECT_NEAR(double(coins.width()) / coins.height(), 1.25, 0.1);
 
@@ -108,32 +88,6 @@ TEST(PicturesTest, TheOtherPicturesHaveTheirSizesAndThePointersTheirHotSpots)
 
 // On a screen of twice the density a symbol has four times the pixels, drawn
 // from its source, and stays the same object; back at 1 it is as before.
-TEST(PicturesTest, TheCopiesDrawnAtBuildTimeAreTheirSourcesDrawnNowAndADamagedOneIsRefused)
-{
-    // "spin_face@150": a picture of the first frame at 150 %.
-    const QStringList copies = QDir(QStringLiteral(":/drawn")).entryList();
-    ASSERT_GE(copies.size(), 10);
-    for (const QString& name : copies) {
-        const QString source = artwork::source(name.section(QLatin1Char('@'), 0, 0));
-        const qreal ratio = name.section(QLatin1Char('@'), 1).toDouble() / 100;
-        QFile file(QStringLiteral(":/drawn/") + name);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-        const QImage copy = artwork::unpacked(file.readAll());
-        EXPECT_EQ(copy, artwork::render(source, ratio).convertToFormat(QImage::Format_ARGB32_Premultiplied))
-            << name.toStdString();
-        EXPECT_EQ(artwork::drawnAheadPath(source, ratio), file.fileName());
-    }
-    EXPECT_TRUE(artwork::drawnAheadPath(pictures::payTable, 1.0 / 3).isEmpty());
-
-    const QByteArray good = artwork::packed(artwork::render(pictures::payTable, 1.0));
-    EXPECT_FALSE(artwork::unpacked(good).isNull());
-    EXPECT_TRUE(artwork::unpacked(good.left(good.size() - 1)).isNull());
-    EXPECT_TRUE(artwork::unpacked(good.left(6)).isNull());
-    QByteArray huge = good;
-    huge[2] = '\x7f';  // a width in the millions, over the same pixels
-    EXPECT_TRUE(artwork::unpacked(huge).isNull());
-}
-
 TEST(ImageListTest, SymbolsAreDrawnAtTheScreensDensityInTheSameObjects)
 {
     ImageList list;
@@ -146,17 +100,6 @@ TEST(ImageListTest, SymbolsAreDrawnAtTheScreensDensityInTheSameObjects)
     EXPECT_EQ(bell->toImage(), artwork::draw(pictures::symbolSource(4), 1.0, QSize(96, 96)).toImage());
     list.setDevicePixelRatio(1.0);
     EXPECT_EQ(bell->toImage(), atOne);
-}
-
-TEST(DeferredIconStyleTest, AStockIconDrawsWhatTheStyleItselfWould)
-{
-    DeferredIconStyle style;
-    const QIcon deferred = style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, nullptr);
-    const QIcon direct = style.baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
-    ASSERT_FALSE(direct.pixmap(16).isNull());
-    EXPECT_EQ(deferred.pixmap(16).toImage(), direct.pixmap(16).toImage());
-    const QIcon copy = deferred;  // as a button keeps it
-    EXPECT_EQ(copy.pixmap(16, 2.0).toImage(), direct.pixmap(16, 2.0).toImage());
 }
 
 }  // namespace

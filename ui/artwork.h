@@ -28,18 +28,8 @@ QSize designSize(const QString& source);
 // source cannot be read.
 QImage render(const QString& source, qreal devicePixelRatio, QSize logicalSize = {});
 
-// As render(), as a pixmap for the screen. A picture at its own size comes
-// from the copy drawn when the game was built, where there is one for this
-// ratio: the first frame then reads no SVG.
+// As render(), as a pixmap for the screen.
 QPixmap draw(const QString& source, qreal devicePixelRatio, QSize logicalSize = {});
-
-// Where draw() looks for the copy drawn at build time; empty for a ratio
-// that is no whole percentage.
-QString drawnAheadPath(const QString& source, qreal devicePixelRatio);
-// The copy's file contents: width and height, then premultiplied ARGB32
-// pixels, all in the machine's own byte order.
-QByteArray packed(const QImage& image);
-QImage unpacked(const QByteArray& bytes);
 
 // A mouse pointer whose hot spot is given in the picture's design pixels.
 QCursor pointer(const QString& source, QPoint hotSpot, qreal devicePixelRatio);

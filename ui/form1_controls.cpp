@@ -94,13 +94,18 @@ QLabel* Form1::makeHeading(const ControlDesign& design)
 
 QLabel* Form1::makeAmount(const ControlDesign& design)
 {
-    auto* label = new QLabel(QString::fromLatin1(design.caption), canvas_);
+    const Label row = labelNamed(design.name);
+    // The prize the row pays at the opening stake; the element without a row stays empty.
+    const std::int16_t multiplier = amountMultiplier(static_cast<int>(row) - static_cast<int>(Label::lbAmount_0));
+    const QString prize = multiplier == 0
+                              ? QString()
+                              : QString::fromStdString(formatMoney(Money::dollars(lowestStakeDollars) * multiplier));
+    auto* label = new QLabel(prize, canvas_);
     label->setFont(designFont(96, QFont::Bold));
     setColour(label, QPalette::WindowText, amountColour);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->move(pixelBox(design).topLeft());
     label->adjustSize();
-    const Label row = labelNamed(design.name);
     label->setAccessibleName(payRowWords(row, label->text()));
     controls_->add(row, label);
     return label;
@@ -111,7 +116,7 @@ QLabel* Form1::makeDisplayBox(const ControlDesign& design)
     auto* label = new QLabel(canvas_);
     label->setFont(designFont(96, QFont::Bold));
     setBorder(label, 1, amountColour);  // the text's colour too
-    setGround(label, Qt::black);
+    setGround(label, boxGroundColour);
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(pixelBox(design));
     // Screen readers call a tally by its heading, which the design puts just before it.
@@ -152,7 +157,7 @@ QFrame* Form1::makeFrame(const ControlDesign& design)
     else
         setBorder(frame, design.lineWidth, colour);
     if (design.kind == ControlKind::filledFrame)
-        setGround(frame, Qt::black);
+        setGround(frame, boxGroundColour);
     frame->setGeometry(pixelBox(design));
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
     return frame;
@@ -199,12 +204,11 @@ QPushButton* Form1::makeQuitButton(const ControlDesign& design)
     auto* button = new BevelButton(QCoreApplication::translate("Layout", design.caption), canvas_);
     button->setFont(designFont(96, QFont::Bold));
     QPalette colours = button->palette();
-    const QColor edge(0xe0, 0x70, 0xe0);
     colours.setColor(QPalette::Button, quitFaceColour);
-    colours.setColor(QPalette::Light, edge.lighter());
-    colours.setColor(QPalette::Dark, edge.darker());
+    colours.setColor(QPalette::Light, quitEdgeColour.lighter());
+    colours.setColor(QPalette::Dark, quitEdgeColour.darker());
     colours.setColor(QPalette::ButtonText, Qt::black);
-    colours.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x40, 0x80));
+    colours.setColor(QPalette::Disabled, QPalette::ButtonText, quitDisabledTextColour);
     button->setPalette(colours);
     button->setGeometry(pixelBox(design));
     button->setAccessibleName(quitWords());

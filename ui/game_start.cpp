@@ -2,7 +2,6 @@
 #include "game_start.h"
 
 #include "command_line.h"
-#include "deferred_icons.h"
 #include "form1.h"
 #include "identity.h"
 #include "platform_start.h"
@@ -22,7 +21,6 @@ int startGame(int argc, char* argv[], const std::function<void(Form1&)>& beforeS
     QApplication::setApplicationVersion(QString::fromUtf8(identity::version));
     // The menu entry's name: Wayland's app id and the end of the launch feedback.
     QGuiApplication::setDesktopFileName(QString::fromUtf8(identity::desktopFileName));
-    QApplication::setStyle(new DeferredIconStyle);
 
     Form1 window;
     QObject::connect(&window, &Form1::programEnded, application.get(), &QApplication::quit);

@@ -1,7 +1,11 @@
 // The symbol pictures, drawn from their sources when first needed.
 #include "image_list.h"
 
+#include <QCoreApplication>
+
+#include <array>
 #include <stdexcept>
+#include <string>
 
 namespace spinzaro {
 
@@ -34,10 +38,39 @@ QString symbolSource(int entry)
                                .arg(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))));
 }
 
-const QString& source(Picture picture)
+namespace {
+
+struct PictureFacts {
+    Picture picture;
+    const char* source;  // the SVG file's name without ".svg"
+    const char* words;
+};
+
+constexpr auto imageControlPictures = std::to_array<PictureFacts>({
+    {Picture::imgMenu, "paytable", QT_TRANSLATE_NOOP("Spoken", "pay table")},
+    {Picture::imgCoins2, "coins", QT_TRANSLATE_NOOP("Spoken", "coins")},
+    {Picture::img50bill, "bill50", QT_TRANSLATE_NOOP("Spoken", "fifty-dollar bill")},
+    {Picture::img100Bill, "bill100", QT_TRANSLATE_NOOP("Spoken", "hundred-dollar bill")},
+});
+
+const PictureFacts& factsOf(Picture picture)
 {
-    static const std::array sources = {payTable, coins, bill50, bill100};
-    return sources.at(static_cast<std::size_t>(picture));
+    for (const PictureFacts& facts : imageControlPictures)
+        if (facts.picture == picture)
+            return facts;
+    throw std::out_of_range("no picture for image control " + std::string(controlName(picture)));
+}
+
+}  // namespace
+
+QString source(Picture picture)
+{
+    return artwork::source(QString::fromLatin1(factsOf(picture).source));
+}
+
+QString words(Picture picture)
+{
+    return QCoreApplication::translate("Spoken", factsOf(picture).words);
 }
 
 QCursor spinPointer(qreal devicePixelRatio)

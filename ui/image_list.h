@@ -35,17 +35,14 @@ private:
 
 // The sources of the remaining pictures.
 namespace pictures {
-inline const QString payTable = artwork::source(QStringLiteral("paytable"));
 inline const QString spinFace = artwork::source(QStringLiteral("spin_face"));
-inline const QString coins = artwork::source(QStringLiteral("coins"));
-inline const QString bill50 = artwork::source(QStringLiteral("bill50"));
-inline const QString bill100 = artwork::source(QStringLiteral("bill100"));
 inline const QString icon = artwork::source(QStringLiteral("icon"));
 inline const QString aboutLogo = artwork::source(QStringLiteral("about_logo"));
 inline const QString aboutIcon = artwork::source(QStringLiteral("about_icon"));
 QString symbolSource(int entry);
-// What each image control of the game shows.
-const QString& source(Picture picture);
+// What each image control of the game shows, and what a listener hears of it.
+QString source(Picture picture);
+QString words(Picture picture);
 
 // The pointing hand's fingertip, and the coin's centre.
 QCursor spinPointer(qreal devicePixelRatio);

@@ -19,7 +19,7 @@ QRect toPixels(int left, int top, int width, int height);
 enum class ControlKind {
     heading,     // magenta caption, sized to its text
     displayBox,  // green on black, bordered, fixed size
-    amount,      // green pay-row amount, grows to the right with its text
+    amount,      // green pay-row prize at the opening stake, grows to the right with its text
     coinSlot,
     line,         // left/top is one end, width/height the offset to the other
     outline,      // rectangle outline
@@ -55,6 +55,9 @@ inline const QColor headingColour{255, 0, 255};
 inline const QColor amountColour{0, 255, 0};
 inline const QColor coinSlotColour{64, 64, 64};
 inline const QColor quitFaceColour{192, 0, 192};
+inline const QColor quitEdgeColour{224, 112, 224};  // lighter and darker for the bevel
+inline const QColor quitDisabledTextColour{128, 64, 128};
+inline const QColor boxGroundColour{Qt::black};  // of display boxes and the reels' frame
 
 // Font sizes in tenths of a point, rendered at the design's 120 pixels per
 // inch so text fits its boxes whatever the screen's own resolution.

@@ -5,13 +5,10 @@
 
 #include <QString>
 
-#include <fontconfig/fontconfig.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
 #include <string>
-#include <thread>
 
 #include <sys/mman.h>
 #include <unistd.h>
@@ -88,12 +85,7 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv)
         ::dup2(memoryFile, STDERR_FILENO);
     }
     passOn = qInstallMessageHandler(noteStartMessage);
-    // Reading the font configuration takes milliseconds, and so does opening
-    // a display: a second thread reads the one while Qt does the other, and
-    // Qt then finds it read.
-    std::thread fontConfiguration([] { FcInit(); });
     auto application = std::make_unique<QApplication>(argc, argv);
-    fontConfiguration.join();
     qInstallMessageHandler(passOn);
     if (memoryFile >= 0) {
         restoreError();

@@ -1,6 +1,7 @@
 // The accessible side of the window.
 #include "spoken.h"
 
+#include "image_list.h"
 #include "pay_table.h"
 
 #include <QAccessibleWidget>
@@ -49,13 +50,7 @@ QString payRowWords(Label row, const QString& amount)
 
 QString pictureWords(Picture picture)
 {
-    switch (picture) {
-    case Picture::imgMenu: return spoken(QT_TRANSLATE_NOOP("Spoken", "pay table"));
-    case Picture::imgCoins2: return spoken(QT_TRANSLATE_NOOP("Spoken", "coins"));
-    case Picture::img50bill: return spoken(QT_TRANSLATE_NOOP("Spoken", "fifty-dollar bill"));
-    case Picture::img100Bill: return spoken(QT_TRANSLATE_NOOP("Spoken", "hundred-dollar bill"));
-    }
-    return {};
+    return pictures::words(picture);
 }
 
 QString reelWords(int reel, std::optional<int> entry)

@@ -1,0 +1,12 @@
+// Prints the wave file of each cue, one a line, for scripts that check where
+// the game finds them.
+#include "cues.h"
+
+#include <cstdio>
+
+int main()
+{
+    for (const spinzaro::CueFile& entry : spinzaro::cueFiles)
+        std::printf("%.*s\n", static_cast<int>(entry.file.size() - 1), entry.file.data() + 1);
+    return 0;
+}
