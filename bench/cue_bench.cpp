@@ -2,6 +2,7 @@
 // private PipeWire, each with a null sink, playing one file in turns: latency
 // from the call to the first sound at the sink, cues heard and samples lost.
 #include "cue_candidates.h"
+#include "cue_player.h"
 #include "measure.h"
 #include "sound_server.h"
 #include "wave_file.h"
@@ -9,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <map>
 
 namespace spinzaro::bench {
@@ -88,26 +90,36 @@ std::size_t cueSpan(const std::string& path)
 // alike; one recorder hears them all.
 std::map<std::string, Result> measureOn(SoundServer& server, const std::string& cue, int cues)
 {
-    std::vector<std::unique_ptr<CueCandidate>> candidates;
-    candidates.push_back(gameCuePlayer(server.address()));
-    candidates.push_back(keptOpenStream(server.address()));
-    candidates.push_back(paplayProcess(server.address()));
-    std::map<CueCandidate*, std::vector<MonitorRecorder::Clock::time_point>> calls;
+    CuePlayer game(server.address());
+    KeptOpenStream floor(server.address());
+    PaplayProcess paplay(server.address());
+    struct Candidate {
+        const char* name;
+        std::function<void(const std::string&)> play;
+        std::vector<MonitorRecorder::Clock::time_point> calls;
+    };
+    std::vector<Candidate> candidates = {
+        {"game: libpulse on its own thread", [&](const std::string& path) { game.play(path); }, {}},
+        {"floor: one libpulse stream kept open, corked between cues",
+         [&](const std::string& path) { floor.play(path); },
+         {}},
+        {"paplay, a process per cue", [&](const std::string& path) { paplay.play(path); }, {}},
+    };
     MonitorRecorder recorder(server.address());
     testing::sleepMs(500);
     for (int round = 0; round < cues; ++round)
-        for (auto& candidate : candidates) {
+        for (Candidate& candidate : candidates) {
             testing::sleepMs(1000);
-            calls[candidate.get()].push_back(MonitorRecorder::Clock::now());
-            candidate->play(cue);
+            candidate.calls.push_back(MonitorRecorder::Clock::now());
+            candidate.play(cue);
         }
     testing::sleepMs(1000);
     recorder.finish();
     const Recording recording(recorder);
     std::map<std::string, Result> results;
-    for (auto& candidate : candidates)
-        for (const auto call : calls[candidate.get()])
-            recording.land(call, cueSpan(cue), results[candidate->name()]);
+    for (const Candidate& candidate : candidates)
+        for (const auto call : candidate.calls)
+            recording.land(call, cueSpan(cue), results[candidate.name]);
     return results;
 }
 
