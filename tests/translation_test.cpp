@@ -129,15 +129,13 @@ public:
     Speaking& operator=(const Speaking&) = delete;
 };
 
-class LanguageTest : public ::testing::TestWithParam<std::string> {
-protected:
-    QString language() const { return QString::fromStdString(GetParam()); }
-};
+class LanguageTest : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(LanguageTest, TheWindowAndTheAboutWindowAreTranslatedAndEveryTextFits)
 {
-    const Speaking speaking(language());
-    const Translations translations = readTranslations(language());
+    const QString language = QString::fromStdString(GetParam());
+    const Speaking speaking(language);
+    const Translations translations = readTranslations(language);
     const auto translated = [&](const char* context, const char* source) {
         return translations.at({QString::fromLatin1(context), QString::fromLatin1(source)});
     };
@@ -169,7 +167,6 @@ TEST_P(LanguageTest, TheWindowAndTheAboutWindowAreTranslatedAndEveryTextFits)
     EXPECT_EQ(aboutWindow.windowTitle(), translated("spinzaro::FrmAbout", "About %1").arg("Spinzaro"));
     EXPECT_EQ(aboutWindow.findChild<QLabel*>("lblVersion")->text(),
               translated("spinzaro::FrmAbout", "Version %1.%2").arg(9).arg(0));
-    EXPECT_EQ(aboutWindow.findChild<QPushButton*>("cmdOK")->text(), translated("spinzaro::FrmAbout", "OK"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, LanguageTest, ::testing::ValuesIn(shippedLanguages()),
