@@ -20,11 +20,11 @@ int pixelsWithAlpha(const QImage& image, int firstRow, int lastRow, int alpha)
     return count;
 }
 
-// Eight distinct symbols that keep their identity and size; only the single
-// bar is transparent above and below its plate.
-TEST(ImageListTest, HoldsEightDistinctPicturesOnlyTheSingleBarTransparentAboveAndBelowItsPlate)
+// Eight distinct symbols that keep their identity and size, drawn at the
+// screen's density; only the single bar is transparent above and below its plate.
+TEST(ImageListTest, HoldsEightDistinctSymbolsDrawnAtTheScreensDensity)
 {
-    const ImageList list;
+    ImageList list;
     for (int entry = 1; entry <= ImageList::count; ++entry) {
         SCOPED_TRACE(entry);
         const QPixmap& picture = list.picture(entry);
@@ -40,6 +40,17 @@ TEST(ImageListTest, HoldsEightDistinctPicturesOnlyTheSingleBarTransparentAboveAn
     const QImage singleBar = list.picture(1).toImage().convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(pixelsWithAlpha(singleBar, 0, 5, 0) + pixelsWithAlpha(singleBar, 42, 47, 0), 12 * 48);
     EXPECT_GT(pixelsWithAlpha(singleBar, 20, 27, 255), 8 * 40);
+
+    // On a screen of twice the density a symbol has four times the pixels,
+    // drawn from its source, in the same object; back at 1 it is as before.
+    const QPixmap* bell = &list.picture(4);
+    const QImage atOne = bell->toImage();
+    list.setDevicePixelRatio(2.0);
+    EXPECT_EQ(&list.picture(4), bell);
+    EXPECT_EQ(bell->deviceIndependentSize(), QSizeF(48, 48));
+    EXPECT_EQ(bell->toImage(), artwork::draw(pictures::symbolSource(4), 1.0, QSize(96, 96)).toImage());
+    list.setDevicePixelRatio(1.0);
+    EXPECT_EQ(bell->toImage(), atOne);
 }
 TEST(PicturesTest, TheOtherPicturesHaveTheirSizesAndThePointersTheirHotSpots)
 {
@@ -69,22 +80,6 @@ TEST(PicturesTest, TheOtherPicturesHaveTheirSizesAndThePointersTheirHotSpots)
         EXPECT_GT(qAlpha(image.pixel(hotSpot)), 0);
         EXPECT_EQ(qAlpha(image.pixel(clear)), 0);
     }
-}
-
-// On a screen of twice the density a symbol has four times the pixels, drawn
-// from its source, and stays the same object; back at 1 it is as before.
-TEST(ImageListTest, SymbolsAreDrawnAtTheScreensDensityInTheSameObjects)
-{
-    ImageList list;
-    const QPixmap* bell = &list.picture(4);
-    const QImage atOne = bell->toImage();
-    list.setDevicePixelRatio(2.0);
-    EXPECT_EQ(&list.picture(4), bell);
-    EXPECT_EQ(bell->size(), QSize(96, 96));
-    EXPECT_EQ(bell->deviceIndependentSize(), QSizeF(48, 48));
-    EXPECT_EQ(bell->toImage(), artwork::draw(pictures::symbolSource(4), 1.0, QSize(96, 96)).toImage());
-    list.setDevicePixelRatio(1.0);
-    EXPECT_EQ(bell->toImage(), atOne);
 }
 
 }  // namespace

@@ -1,19 +1,22 @@
 // The window in each shipped language: every text translated, inside its
 // window, clear of the others and fitting its box; the language chosen as
-// the desktop asks; and what a screen reader hears, in French.
+// the desktop asks; and what a screen reader hears.
 #include "about.h"
 #include "translations.h"
 #include "window_fixture.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QXmlStreamReader>
 
 #include <gmock/gmock.h>
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <utility>
@@ -22,6 +25,9 @@ namespace spinzaro {
 namespace {
 
 using ::testing::Contains;
+using ::testing::IsSupersetOf;
+using ::testing::Not;
+using ::testing::StartsWith;
 
 // One translation file of the source tree: context and source text to translation.
 using Translations = std::map<std::pair<QString, QString>, QString>;
@@ -37,17 +43,13 @@ Translations readTranslations(const QString& language)
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
-        if (xml.name() == QLatin1String("name")) {
+        // An unfinished entry is the translations_hold_every_text test's to find.
+        if (xml.name() == QLatin1String("name"))
             context = xml.readElementText();
-        } else if (xml.name() == QLatin1String("source")) {
+        else if (xml.name() == QLatin1String("source"))
             source = xml.readElementText();
-        } else if (xml.name() == QLatin1String("translation")) {
-            const QString type = xml.attributes().value(QLatin1String("type")).toString();
-            const QString translation = xml.readElementText();
-            EXPECT_TRUE(type.isEmpty() && !translation.isEmpty())
-                << language.toStdString() << ": " << type.toStdString() << " " << source.toStdString();
-            translations[{context, source}] = translation;
-        }
+        else if (xml.name() == QLatin1String("translation"))
+            translations[{context, source}] = xml.readElementText();
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     return translations;
@@ -120,21 +122,13 @@ std::vector<QString> expectFitted(const QWidget& window, const Translations& tra
     return shown;
 }
 
-// Installs the translation for one language for the life of the object.
-class Speaking {
-public:
-    explicit Speaking(const QString& language) { EXPECT_EQ(installTranslation({language}), language); }
-    ~Speaking() { installTranslation({}); }
-    Speaking(const Speaking&) = delete;
-    Speaking& operator=(const Speaking&) = delete;
-};
-
 class LanguageTest : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(LanguageTest, TheWindowAndTheAboutWindowAreTranslatedAndEveryTextFits)
 {
     const QString language = QString::fromStdString(GetParam());
-    const Speaking speaking(language);
+    EXPECT_EQ(installTranslation({language}), language);
+    const auto english = qScopeGuard([] { installTranslation({}); });
     const Translations translations = readTranslations(language);
     const auto translated = [&](const char* context, const char* source) {
         return translations.at({QString::fromLatin1(context), QString::fromLatin1(source)});
@@ -142,11 +136,9 @@ TEST_P(LanguageTest, TheWindowAndTheAboutWindowAreTranslatedAndEveryTextFits)
 
     PlayedWindow played;
     const std::vector<QString> shown = expectFitted(*played.window.canvas(), translations);
-    for (const auto& [key, translation] : translations) {
-        if (key.first == QLatin1String("Layout")) {
-            EXPECT_THAT(shown, Contains(translation));
-        }
-    }
+    for (const auto& [key, translation] : translations)
+        EXPECT_TRUE(key.first != QLatin1String("Layout") || std::ranges::count(shown, translation) > 0)
+            << translation.toStdString();
     const QString quit = played.control<QPushButton>("cmdQuit")->text();
     EXPECT_EQ(played.caption("lbAmount_7"), "$100.00") << "amounts are the game's own, in every language";
 
@@ -211,17 +203,53 @@ TEST(DesktopLanguageTest, TheLanguageIsReadAsGettextReadsItAndFallsBackToEnglish
     EXPECT_EQ(PlayedWindow().control<QPushButton>("cmdQuit")->text(), "&Quit");
 }
 
-TEST(SpokenLanguageTest, AListenerHearsTheWindowAndAWinInFrench)
+// The names of the showing objects, as an accessibility bridge reads them; an
+// alert's marked as one.
+std::vector<std::string> heard(QWidget& window)
 {
-    const Speaking french(QStringLiteral("fr"));
+    std::vector<std::string> names;
+    const std::function<void(QAccessibleInterface*)> visit = [&](QAccessibleInterface* node) {
+        if (node == nullptr || node->state().invisible)
+            return;
+        const QString name = node->text(QAccessible::Name);
+        if (!name.isEmpty())
+            names.push_back((node->role() == QAccessible::AlertMessage ? "alert: " : "") + name.toStdString());
+        for (int child = 0; child < node->childCount(); ++child)
+            visit(node->child(child));
+    };
+    visit(QAccessible::queryAccessibleInterface(&window));
+    return names;
+}
+
+// A screen reader hears tallies, pay lines, reels and a win with their amounts, and can
+// press the coin slot; in French, so that a sentence left untranslated shows.
+TEST(AccessibilityTest, AListenerHearsTheTalliesThePayLinesTheReelsAndAWinInTheirLanguage)
+{
+    EXPECT_EQ(installTranslation({QStringLiteral("fr")}), "fr");
+    const auto english = qScopeGuard([] { installTranslation({}); });
     PlayedWindow played;
+    EXPECT_THAT(heard(played.window), IsSupersetOf({"Mise $1.00", "cloche cloche cloche rapporte $30.00",
+                                                    "joker joker joker rapporte $4.00", "Rouleau 1 : vide"}));
+
+    // Pressed by its action, as a listener without a mouse would.
+    QAccessibleActionInterface* slot =
+        QAccessible::queryAccessibleInterface(played.control("lbCoinSlot"))->actionInterface();
+    ASSERT_NE(slot, nullptr);
+    slot->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return played.caption("lbSpinBet") == "$2.00"; }));
+    EXPECT_THAT(heard(played.window), IsSupersetOf({"Mise $2.00", "cerises cerises cerises rapporte $200.00"}));
+
+    played.spinOnto(Symbol::emblem);
+    ASSERT_TRUE(played.waitForEvaluation());
+    EXPECT_THAT(heard(played.window), IsSupersetOf({"Rouleau 3 : emblème", "Mises $2.00", "Solde -$2.00"}));
+    EXPECT_THAT(heard(played.window), Not(Contains(StartsWith("alert: ")))) << "a loss is no win";
+
     played.spinOnto(Symbol::singleBar);
     ASSERT_TRUE(played.waitForEvaluation());
-    const std::string alert = "alert: Vous gagnez $8.00 avec barre simple barre simple barre simple";
-    EXPECT_TRUE(QTest::qWaitFor([&] { return std::ranges::count(played.heard(), alert) == 1; }));
-    EXPECT_THAT(played.heard(),
-                ::testing::IsSupersetOf({"Monnayeur", "Rouleau 2 : barre simple", "Gains $8.00", "pièces",
-                                         "barre simple barre simple barre simple rapporte $8.00"}));
+    const std::string alert = "alert: Vous gagnez $16.00 avec barre simple barre simple barre simple";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return std::ranges::count(heard(played.window), alert) == 1; }));
+    EXPECT_THAT(heard(played.window),
+                IsSupersetOf({"Rouleau 2 : barre simple", "Gains $16.00", "pièces", "Monnayeur", "Quitter"}));
 }
 
 }  // namespace

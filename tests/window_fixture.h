@@ -4,13 +4,11 @@
 #include "fake_window.h"
 #include "form1.h"
 
-#include <QAccessible>
 #include <QLabel>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -75,23 +73,6 @@ struct PlayedWindow {
     bool waitForEvaluation() const
     {
         return QTest::qWaitFor([this] { return evaluated(); });
-    }
-    // What a screen reader finds showing in the window, as its accessibility
-    // bridge reads it: each name, an alert's marked as one.
-    std::vector<std::string> heard() const
-    {
-        std::vector<std::string> names;
-        const std::function<void(QAccessibleInterface*)> visit = [&](QAccessibleInterface* node) {
-            if (node == nullptr || node->state().invisible)
-                return;
-            const QString name = node->text(QAccessible::Name);
-            if (!name.isEmpty())
-                names.push_back((node->role() == QAccessible::AlertMessage ? "alert: " : "") + name.toStdString());
-            for (int child = 0; child < node->childCount(); ++child)
-                visit(node->child(child));
-        };
-        visit(QAccessible::queryAccessibleInterface(const_cast<Form1*>(&window)));
-        return names;
     }
     // Waits until Spin takes clicks again, as after the pause that follows a win.
     bool waitForSpin() const
