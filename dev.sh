@@ -14,13 +14,12 @@ packages=(
 # Only the tests need these: metadata validators, private sound servers with
 # a silent sink (PulseAudio, and PipeWire with its PulseAudio front and
 # WirePlumber), an X server with a clicker and a file watcher for the
-# installed-game check, a headless Wayland compositor, and a private session
-# bus with the accessibility bus and the library a screen reader reads it by,
-# and the Debian package's checker.
+# installed-game check, a headless Wayland compositor, a private session bus
+# for PipeWire, and the Debian package's checker.
 test_packages=(
     desktop-file-utils appstream lintian dpkg-dev pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber
     xvfb xauth xdotool inotify-tools
-    weston dbus-daemon at-spi2-core libatspi2.0-dev
+    weston dbus-daemon
 )
 
 install_missing() {

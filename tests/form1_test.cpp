@@ -6,26 +6,24 @@
 #include "window_fixture.h"
 
 #include <QAction>
+#include <QFile>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace spinzaro {
 namespace {
 
 using ::testing::ElementsAre;
-
-// Headings and amounts are sized to their text from their design box's top left corner.
-bool sizedToText(const ControlDesign& design)
-{
-    return design.kind == ControlKind::heading || design.kind == ControlKind::amount;
-}
 
 TEST_F(Form1Test, EveryControlStandsWhereTheDesignPutsItAndItsTextFits)
 {
@@ -37,7 +35,8 @@ TEST_F(Form1Test, EveryControlStandsWhereTheDesignPutsItAndItsTextFits)
         ASSERT_NE(widget, nullptr);
         const QRect box = pixelBox(design);
         EXPECT_EQ(widget->pos(), box.topLeft());
-        if (!sizedToText(design)) {
+        // Headings and amounts are sized to their text from their box's top left corner.
+        if (design.kind != ControlKind::heading && design.kind != ControlKind::amount) {
             EXPECT_EQ(widget->size(), box.size());
             continue;
         }
@@ -76,18 +75,14 @@ TEST_F(Form1Test, TheControlsWearTheDesignsColours)
     }
     EXPECT_EQ(name(canvas.pixelColor(5, 60)), name(backgroundColour));
     EXPECT_EQ(colour("lbCoinSlot", 26, 4), name(coinSlotColour));
-    EXPECT_EQ(colour("lbCoinSlot", 0, 0), "#000000");
     EXPECT_EQ(colour("lbWin", 3, 13), name(boxGroundColour));  // blank at the start
     EXPECT_EQ(colour("lbWin", 0, 13), name(amountColour));
-    const QWidget* quit = control("cmdQuit");
     EXPECT_EQ(colour("cmdQuit", 3, 3), name(quitFaceColour));
-    EXPECT_EQ(colour("cmdQuit", 0, quit->height() / 2), name(quitEdgeColour.lighter()));
-    EXPECT_EQ(colour("cmdQuit", quit->width() - 1, quit->height() / 2), name(quitEdgeColour.darker()));
+    EXPECT_EQ(colour("cmdQuit", 0, 10), name(quitEdgeColour.lighter()));  // raised, not flat
 }
 
 TEST_F(Form1Test, OpensReadyToPlayWithTheFocusOnQuit)
 {
-    EXPECT_EQ(window.windowTitle(), "Spinzaro");
     // The icon and the pointers come once the first frame is painted.
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window.windowIcon().isNull(); }));
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -95,7 +90,6 @@ TEST_F(Form1Test, OpensReadyToPlayWithTheFocusOnQuit)
     for (const char* blank : {"lbWin", "lbBet", "lbAhead", "lbAmount_1"})
         EXPECT_EQ(caption(blank), "") << blank;
     EXPECT_EQ(caption("lbAmount_0"), "$4.00");
-    EXPECT_EQ(caption("lbAmount_7"), "$100.00");
     EXPECT_TRUE(visible("imgMenu"));
     for (const char* prize : {"imgCoins2", "img50bill", "img100Bill"})
         EXPECT_FALSE(visible(prize)) << prize;
@@ -111,22 +105,24 @@ TEST_F(Form1Test, OpensReadyToPlayWithTheFocusOnQuit)
     EXPECT_FALSE(spin->icon().isNull());
     EXPECT_EQ(spin->cursor().hotSpot(), QPoint(12, 1));
     EXPECT_EQ(control("lbCoinSlot")->cursor().hotSpot(), QPoint(16, 16));
-    EXPECT_EQ(control<QPushButton>("cmdQuit")->text(), "&Quit");
     // The focus the window gives when it is active; a Wayland compositor, not
     // the window, decides when that is.
     EXPECT_EQ(window.focusWidget(), control("cmdQuit"));
-    EXPECT_EQ(control("lbCoinSlot")->accessibleName(), "Coin Slot");
-    // A tally is read out by its heading.
-    EXPECT_EQ(control("lbAhead")->accessibleName(), "Balance");
 
     const QList<QAction*> entries = window.menuBar()->actions();
     ASSERT_EQ(entries.size(), 1);
     EXPECT_EQ(entries.front()->objectName(), "frmAboutSlot");
     EXPECT_EQ(entries.front()->text(), "&About");
     EXPECT_EQ(entries.front()->menu(), nullptr);
+
+    // Space presses Quit, which has the focus, and the program ends.
+    QSignalSpy ended(&window, &Form1::programEnded);
+    QTest::keyClick(control("cmdQuit"), Qt::Key_Space);
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_FALSE(window.isVisible());
 }
 
-TEST_F(Form1Test, TheCoinSlotRaisesTheStakeAndTheAmountsWidenToTheirText)
+TEST_F(Form1Test, TheCoinSlotAndItsKeyRaiseTheStakeAndTheAmountsWidenToTheirText)
 {
     for (int click = 0; click < 4; ++click)
         this->click("lbCoinSlot");
@@ -136,9 +132,35 @@ TEST_F(Form1Test, TheCoinSlotRaisesTheStakeAndTheAmountsWidenToTheirText)
     const QLabel* widened = control<QLabel>("lbAmount_5");
     EXPECT_GT(widened->width(), 49);
     EXPECT_GE(widened->width(), widened->fontMetrics().horizontalAdvance(widened->text()));
+
+    // A player without a mouse drops coins by key, whatever has the focus. Only an active
+    // window gets keys, and a compositor with no keyboard (headless Weston) activates none.
+    window.activateWindow();
+    if (!QTest::qWaitFor([&] { return window.isActiveWindow(); }, 2'000))
+        GTEST_SKIP() << "the window was not given the keyboard";
+    const QString keyName = QKeySequence(Qt::Key_Insert).toString(QKeySequence::NativeText);
+    EXPECT_TRUE(control("lbCoinSlot")->toolTip().contains(keyName));
+    EXPECT_TRUE(control("lbCoinSlot")->accessibleDescription().contains(keyName));
+    QTest::keyClick(control("cmdQuit"), Qt::Key_Insert);
+    EXPECT_EQ(caption("lbSpinBet"), "$1.00");  // after five dollars, one again
+    QWidget* spin = control("cmdSpin");
+    spin->setFocus();
+    QTest::keyClick(spin, Qt::Key_Plus);
+    EXPECT_EQ(caption("lbAmount_7"), "$200.00");
+    EXPECT_EQ(window.focusWidget(), spin) << "the slot stays out of the focus order";
+    EXPECT_EQ(std::ranges::count(controls->cues, "CoinSlot.wav"), 6);
+    EXPECT_EQ(std::ranges::count(controls->cues, "Spin.wav"), 0);
+
+    // A turning round has taken its stake: the key is refused like a click.
+    spinOnto(Symbol::bell);
+    ASSERT_FALSE(evaluated());
+    QTest::keyClick(spin, Qt::Key_Insert);
+    ASSERT_TRUE(waitForEvaluation());
+    EXPECT_EQ(caption("lbSpinBet"), "$2.00");
+    EXPECT_EQ(caption("lbWin"), "$60.00");
 }
 
-TEST_F(Form1Test, AWinPaysShowsItsPrizeAndHoldsBothButtonsForThePause)
+TEST_F(Form1Test, AWinPaysShowsItsPrizeAndHoldsBothButtonsForThePauseThatClosingEnds)
 {
     click("lbCoinSlot");  // two dollars
     spinOnto(Symbol::cherries);
@@ -153,7 +175,6 @@ TEST_F(Form1Test, AWinPaysShowsItsPrizeAndHoldsBothButtonsForThePause)
     EXPECT_EQ(caption("lbAmount_7"), "$200.00");
     EXPECT_TRUE(controls->reelShows(0, static_cast<int>(Symbol::cherries)) &&
                 controls->reelShows(2, static_cast<int>(Symbol::cherries)));
-    EXPECT_EQ(control<ReelWindow>("imgSpinPix_1")->size(), QSize(48, 48));
     EXPECT_TRUE(control<QTimer>("tmrWait")->isActive());
     EXPECT_FALSE(enabled("cmdSpin"));
     EXPECT_FALSE(enabled("cmdQuit"));
@@ -172,6 +193,58 @@ TEST_F(Form1Test, AWinPaysShowsItsPrizeAndHoldsBothButtonsForThePause)
     EXPECT_TRUE(visible("imgMenu"));
     EXPECT_TRUE(enabled("cmdSpin"));
     EXPECT_FALSE(control<QTimer>("tmrWait")->isActive());
+
+    // Closing the window ends the program, even during the pause.
+    spinOnto(Symbol::wild);
+    ASSERT_TRUE(waitForEvaluation());
+    ASSERT_FALSE(enabled("cmdQuit"));
+    QSignalSpy ended(&window, &Form1::programEnded);
+    window.close();
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_FALSE(control<QTimer>("tmrWait")->isActive());
+}
+
+// On a screen of any density a reel is drawn from its source with as many
+// pixels as the screen has, not blown up from 1x.
+TEST_F(Form1Test, AReelIsDrawnFromItsSourceAtTheScreensDensity)
+{
+    spinOnto(Symbol::bell);
+    ASSERT_TRUE(waitForEvaluation());
+    const auto opaque = [](const QPixmap& picture) { return picture.toImage().convertToFormat(QImage::Format_RGB32); };
+    const int side = static_cast<int>(std::lround(48 * window.devicePixelRatioF()));
+    const QString bell = pictures::symbolSource(static_cast<int>(Symbol::bell));
+    EXPECT_EQ(opaque(control("imgSpinPix_0")->grab()), opaque(artwork::draw(bell, 1.0, QSize(side, side))));
+}
+
+// The tallies after each evaluation and pause of a fixed session: stakes, a
+// loss, a win with its pause, a top win.
+std::vector<QStringList> playSession(const std::string& cueFolder)
+{
+    PlayedWindow game(cueFolder);
+    std::vector<QStringList> seen;
+    const auto note = [&](bool done) {
+        seen.push_back({done ? "" : "stalled", game.caption("lbSpinBet"), game.caption("lbBet"), game.caption("lbWin"),
+                        game.caption("lbAhead")});
+    };
+    for (Symbol symbol : {Symbol::emblem, Symbol::bell, Symbol::cherries, Symbol::emblem}) {
+        game.click("lbCoinSlot");
+        game.spinOnto(symbol);
+        note(game.waitForEvaluation());
+        note(game.waitForSpin());
+    }
+    EXPECT_EQ(game.controls->cues.size(), 4U * 2 + 2 * 2);
+    return seen;
+}
+
+// Without its wave files (and, here always, without an audio device) the game
+// plays exactly as with them.
+TEST(SilentSession, MissingWaveFilesChangeNothing)
+{
+    // Empty and broken files are the wave reader's own tests' business.
+    const std::vector<QStringList> withSound = playSession({});
+    ASSERT_EQ(withSound.back(), QStringList({"", "$5.00", "$14.00", "$490.00", "$476.00"}));
+    const QTemporaryDir missing;
+    EXPECT_EQ(playSession(QFile::encodeName(missing.path()).toStdString()), withSound);
 }
 
 TEST(WindowTimerTest, EnablingARunningTimerKeepsItsScheduleAndDisablingStopsIt)
@@ -188,46 +261,21 @@ TEST(WindowTimerTest, EnablingARunningTimerKeepsItsScheduleAndDisablingStopsIt)
     EXPECT_FALSE(timer.isActive());
 }
 
-TEST(Form1EndTest, QuitOrClosingEndsTheProgramEvenDuringThePause)
+TEST_F(Form1Test, TheAboutWindowShowsTheProgramsIdentityAtEachOpeningAndThePauseEndsBehindIt)
 {
-    PlayedWindow quit;
-    QSignalSpy quitEnded(&quit.window, &Form1::programEnded);
-    // The focus starts on Quit, so Space presses it.
-    QTest::keyClick(quit.control("cmdQuit"), Qt::Key_Space);
-    EXPECT_EQ(quitEnded.count(), 1);
-    EXPECT_FALSE(quit.window.isVisible());
-
-    PlayedWindow closed;
-    closed.spinOnto(Symbol::wild);
-    ASSERT_TRUE(closed.waitForEvaluation());
-    ASSERT_FALSE(closed.enabled("cmdQuit"));
-    QSignalSpy closeEnded(&closed.window, &Form1::programEnded);
-    closed.window.close();
-    EXPECT_EQ(closeEnded.count(), 1);
-    EXPECT_FALSE(closed.control<QTimer>("tmrWait")->isActive());
-}
-
-// Runs the check on the About window once it is open, then closes it.
-void whenAboutOpens(const std::function<void(QDialog&)>& check)
-{
-    QTimer::singleShot(0, [check] {
-        ASSERT_TRUE(QTest::qWaitFor([] { return FrmAbout::shared() != nullptr && FrmAbout::shared()->isVisible(); }));
-        check(*FrmAbout::shared());
-    });
-}
-
-TEST_F(Form1Test, TheAboutWindowShowsTheProgramsIdentityAtEachOpening)
-{
+    spinOnto(Symbol::bonus);
+    ASSERT_TRUE(waitForEvaluation());
     for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
         bool checked = false;
-        whenAboutOpens([&](QDialog& about) {
+        // Checked once it is open, then closed.
+        QTimer::singleShot(0, [&] {
+            ASSERT_TRUE(
+                QTest::qWaitFor([] { return FrmAbout::shared() != nullptr && FrmAbout::shared()->isVisible(); }));
+            QDialog& about = *FrmAbout::shared();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return enabled("cmdSpin") && enabled("cmdQuit"); }));
             EXPECT_TRUE(about.isModal());
             EXPECT_EQ(about.windowTitle(), "About Spinzaro");
-            EXPECT_EQ(about.findChild<QLabel*>("lblTitle")->text(), "Spinzaro");
             EXPECT_EQ(about.findChild<QLabel*>("lblVersion")->text(), "Version 9.0");
-            EXPECT_THAT(about.findChild<QLabel*>("lbCopyright")->text().toStdString(),
-                        ::testing::HasSubstr("Spinzaro Games"));
-            EXPECT_FALSE(about.findChild<QLabel*>("Label2")->text().isEmpty());
             EXPECT_EQ(about.size(), QSize(394, 203));
             QTest::keyClick(&about, key);
             checked = true;
@@ -236,19 +284,6 @@ TEST_F(Form1Test, TheAboutWindowShowsTheProgramsIdentityAtEachOpening)
         EXPECT_TRUE(checked);
         EXPECT_EQ(FrmAbout::shared(), nullptr);  // unloaded on closing
     }
-}
-
-TEST_F(Form1Test, ThePauseEndsBehindAnOpenAboutWindow)
-{
-    spinOnto(Symbol::bonus);
-    ASSERT_TRUE(waitForEvaluation());
-    bool buttonsBack = false;
-    whenAboutOpens([&](QDialog& about) {
-        buttonsBack = QTest::qWaitFor([&] { return enabled("cmdSpin") && enabled("cmdQuit"); });
-        QTest::mouseClick(about.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
-    });
-    window.menuBar()->actions().front()->trigger();
-    EXPECT_TRUE(buttonsBack);
     EXPECT_EQ(controls->cues.back(), "CoinsWin.wav");
 }
 

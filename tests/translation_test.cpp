@@ -1,8 +1,7 @@
 // The window in each shipped language: every text translated, inside its
 // window, clear of the others and fitting its box; the language chosen as
-// the desktop asks; and what a screen reader hears, in French.
+// the desktop asks; and what a screen reader hears.
 #include "about.h"
-#include "spoken.h"
 #include "translations.h"
 #include "window_fixture.h"
 
@@ -10,24 +9,25 @@
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
-#include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStyle>
-#include <QTemporaryDir>
-#include <QTranslator>
 #include <QXmlStreamReader>
 
 #include <gmock/gmock.h>
 
+#include <functional>
 #include <map>
+#include <optional>
 #include <utility>
 
 namespace spinzaro {
 namespace {
 
 using ::testing::Contains;
-using ::testing::HasSubstr;
-using ::testing::IsEmpty;
+using ::testing::IsSupersetOf;
+using ::testing::Not;
+using ::testing::StartsWith;
 
 // One translation file of the source tree: context and source text to translation.
 using Translations = std::map<std::pair<QString, QString>, QString>;
@@ -43,17 +43,13 @@ Translations readTranslations(const QString& language)
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
-        if (xml.name() == QLatin1String("name")) {
+        // An unfinished entry is the translations_hold_every_text test's to find.
+        if (xml.name() == QLatin1String("name"))
             context = xml.readElementText();
-        } else if (xml.name() == QLatin1String("source")) {
+        else if (xml.name() == QLatin1String("source"))
             source = xml.readElementText();
-        } else if (xml.name() == QLatin1String("translation")) {
-            const QString type = xml.attributes().value(QLatin1String("type")).toString();
-            const QString translation = xml.readElementText();
-            EXPECT_TRUE(type.isEmpty() && !translation.isEmpty())
-                << language.toStdString() << ": " << type.toStdString() << " " << source.toStdString();
-            translations[{context, source}] = translation;
-        }
+        else if (xml.name() == QLatin1String("translation"))
+            translations[{context, source}] = xml.readElementText();
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     return translations;
@@ -126,35 +122,23 @@ std::vector<QString> expectFitted(const QWidget& window, const Translations& tra
     return shown;
 }
 
-// Installs the translation for one language for the life of the object.
-class Speaking {
-public:
-    explicit Speaking(const QString& language) { EXPECT_EQ(installTranslation({language}), language); }
-    ~Speaking() { installTranslation({}); }
-    Speaking(const Speaking&) = delete;
-    Speaking& operator=(const Speaking&) = delete;
-};
-
-class LanguageTest : public ::testing::TestWithParam<std::string> {
-protected:
-    QString language() const { return QString::fromStdString(GetParam()); }
-};
+class LanguageTest : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(LanguageTest, TheWindowAndTheAboutWindowAreTranslatedAndEveryTextFits)
 {
-    const Speaking speaking(language());
-    const Translations translations = readTranslations(language());
+    const QString language = QString::fromStdString(GetParam());
+    EXPECT_EQ(installTranslation({language}), language);
+    const auto english = qScopeGuard([] { installTranslation({}); });
+    const Translations translations = readTranslations(language);
     const auto translated = [&](const char* context, const char* source) {
         return translations.at({QString::fromLatin1(context), QString::fromLatin1(source)});
     };
 
     PlayedWindow played;
     const std::vector<QString> shown = expectFitted(*played.window.canvas(), translations);
-    for (const auto& [key, translation] : translations) {
-        if (key.first == QLatin1String("Layout")) {
-            EXPECT_THAT(shown, Contains(translation));
-        }
-    }
+    for (const auto& [key, translation] : translations)
+        EXPECT_TRUE(key.first != QLatin1String("Layout") || std::ranges::count(shown, translation) > 0)
+            << translation.toStdString();
     const QString quit = played.control<QPushButton>("cmdQuit")->text();
     EXPECT_EQ(played.caption("lbAmount_7"), "$100.00") << "amounts are the game's own, in every language";
 
@@ -175,47 +159,26 @@ TEST_P(LanguageTest, TheWindowAndTheAboutWindowAreTranslatedAndEveryTextFits)
     EXPECT_EQ(aboutWindow.windowTitle(), translated("spinzaro::FrmAbout", "About %1").arg("Spinzaro"));
     EXPECT_EQ(aboutWindow.findChild<QLabel*>("lblVersion")->text(),
               translated("spinzaro::FrmAbout", "Version %1.%2").arg(9).arg(0));
-    EXPECT_EQ(aboutWindow.findChild<QPushButton*>("cmdOK")->text(), translated("spinzaro::FrmAbout", "OK"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, LanguageTest, ::testing::ValuesIn(shippedLanguages()),
                          [](const ::testing::TestParamInfo<std::string>& parameter) { return parameter.param; });
 
-// Sets the desktop's locale variables for the life of the object, as given
-// and the others unset, and restores them after.
-class DesktopLocale {
-public:
-    explicit DesktopLocale(std::initializer_list<std::pair<const char*, const char*>> values)
-    {
-        for (const char* name : names) {
-            if (qEnvironmentVariableIsSet(name))
-                saved_[name] = qgetenv(name);
-            qunsetenv(name);
-        }
-        for (const auto& [name, value] : values)
-            qputenv(name, value);
-    }
-    ~DesktopLocale()
-    {
-        for (const char* name : names)
-            if (saved_.contains(name))
-                qputenv(name, saved_.at(name));
-            else
-                qunsetenv(name);
-    }
-    DesktopLocale(const DesktopLocale&) = delete;
-    DesktopLocale& operator=(const DesktopLocale&) = delete;
-
-private:
-    static constexpr std::array names = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
-    std::map<std::string, QByteArray> saved_;
-};
-
+// The language chosen with the desktop's locale variables as given and the
+// others unset; they are restored after.
 QString languageFor(std::initializer_list<std::pair<const char*, const char*>> values)
 {
-    const DesktopLocale locale(values);
-    QTranslator translator;
-    return loadTranslation(translator);
+    std::vector<std::pair<const char*, std::optional<QByteArray>>> saved;
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+        saved.emplace_back(name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
+        qunsetenv(name);
+    }
+    for (const auto& [name, value] : values)
+        qputenv(name, value);
+    const QString chosen = installTranslation();
+    for (const auto& [name, value] : saved)
+        value ? qputenv(name, *value) : qunsetenv(name);
+    return chosen;
 }
 
 TEST(DesktopLanguageTest, TheLanguageIsReadAsGettextReadsItAndFallsBackToEnglish)
@@ -234,58 +197,59 @@ TEST(DesktopLanguageTest, TheLanguageIsReadAsGettextReadsItAndFallsBackToEnglish
     EXPECT_EQ(languageFor({{"LANG", "de_DE.UTF-8"}, {"LC_ALL", "POSIX"}, {"LANGUAGE", "de"}}), "");
     EXPECT_EQ(languageFor({{"LANGUAGE", "de"}}), "");
 
-    // With LANG=C the window is the English one, as the game starts it.
-    const DesktopLocale english({{"LANG", "C"}, {"LANGUAGE", "de"}});
-    EXPECT_THAT(desktopLanguages(), IsEmpty());
-    EXPECT_EQ(installTranslation(), "");
-    PlayedWindow played;
-    EXPECT_EQ(played.caption("Label4"), "Winnings");
-    EXPECT_EQ(played.control<QPushButton>("cmdQuit")->text(), "&Quit");
-    EXPECT_EQ(played.window.menuBar()->actions().front()->text(), "&About");
-    EXPECT_EQ(played.control("lbCoinSlot")->accessibleName(), "Coin Slot");
+    // The English window, even after another language was installed.
+    installTranslation({QStringLiteral("de")});
+    EXPECT_EQ(languageFor({{"LANG", "C"}}), "");
+    EXPECT_EQ(PlayedWindow().control<QPushButton>("cmdQuit")->text(), "&Quit");
 }
 
-TEST(DesktopLanguageTest, TheLineSaidWhereNoWindowOpensIsInTheDesktopsLanguage)
+// The names of the showing objects, as an accessibility bridge reads them; an
+// alert's marked as one.
+std::vector<std::string> heard(QWidget& window)
 {
-    // Said while the application is being made, before it holds a translation.
-    const QTemporaryDir runtime;
-    QProcessEnvironment environment;
-    environment.insert("PATH", qEnvironmentVariable("PATH"));
-    environment.insert("XDG_RUNTIME_DIR", runtime.path());
-    environment.insert("PULSE_SERVER", "unix:/nonexistent");
-    environment.insert("LANG", "de_DE.UTF-8");
-    QProcess game;
-    game.setProcessEnvironment(environment);
-    game.start(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("spinzaro")));
-    ASSERT_TRUE(game.waitForFinished(10'000));
-    EXPECT_EQ(game.exitCode(), 1);
-    const std::string said = QString::fromUtf8(game.readAllStandardError()).toStdString();
-    EXPECT_THAT(said, ::testing::StartsWith("Spinzaro: Es kann kein Fenster geöffnet werden: "));
-    EXPECT_THAT(said, HasSubstr(" (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt).\n"));
-}
-
-TEST(SpokenLanguageTest, AListenerHearsTheWindowAndAWinInFrench)
-{
-    const Speaking french(QStringLiteral("fr"));
-    PlayedWindow played;
-    const auto heard = [](QWidget* widget) {
-        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).toStdString();
+    std::vector<std::string> names;
+    const std::function<void(QAccessibleInterface*)> visit = [&](QAccessibleInterface* node) {
+        if (node == nullptr || node->state().invisible)
+            return;
+        const QString name = node->text(QAccessible::Name);
+        if (!name.isEmpty())
+            names.push_back((node->role() == QAccessible::AlertMessage ? "alert: " : "") + name.toStdString());
+        for (int child = 0; child < node->childCount(); ++child)
+            visit(node->child(child));
     };
-    EXPECT_EQ(heard(played.control("lbCoinSlot")), "Monnayeur");
-    EXPECT_EQ(heard(played.control("cmdQuit")), "Quitter");
-    EXPECT_EQ(heard(played.control("imgMenu")), "table des gains");
-    EXPECT_EQ(heard(played.control("imgSpinPix_0")), "Rouleau 1 : vide");
-    EXPECT_EQ(heard(played.control("lbAmount_5")), "cloche cloche cloche rapporte $30.00");
-    EXPECT_EQ(heard(played.control("lbSpinBet")), "Mise $1.00");
+    visit(QAccessible::queryAccessibleInterface(&window));
+    return names;
+}
+
+// A screen reader hears tallies, pay lines, reels and a win with their amounts, and can
+// press the coin slot; in French, so that a sentence left untranslated shows.
+TEST(AccessibilityTest, AListenerHearsTheTalliesThePayLinesTheReelsAndAWinInTheirLanguage)
+{
+    EXPECT_EQ(installTranslation({QStringLiteral("fr")}), "fr");
+    const auto english = qScopeGuard([] { installTranslation({}); });
+    PlayedWindow played;
+    EXPECT_THAT(heard(played.window), IsSupersetOf({"Mise $1.00", "cloche cloche cloche rapporte $30.00",
+                                                    "joker joker joker rapporte $4.00", "Rouleau 1 : vide"}));
+
+    // Pressed by its action, as a listener without a mouse would.
+    QAccessibleActionInterface* slot =
+        QAccessible::queryAccessibleInterface(played.control("lbCoinSlot"))->actionInterface();
+    ASSERT_NE(slot, nullptr);
+    slot->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return played.caption("lbSpinBet") == "$2.00"; }));
+    EXPECT_THAT(heard(played.window), IsSupersetOf({"Mise $2.00", "cerises cerises cerises rapporte $200.00"}));
+
+    played.spinOnto(Symbol::emblem);
+    ASSERT_TRUE(played.waitForEvaluation());
+    EXPECT_THAT(heard(played.window), IsSupersetOf({"Rouleau 3 : emblème", "Mises $2.00", "Solde -$2.00"}));
+    EXPECT_THAT(heard(played.window), Not(Contains(StartsWith("alert: ")))) << "a loss is no win";
 
     played.spinOnto(Symbol::singleBar);
     ASSERT_TRUE(played.waitForEvaluation());
-    auto* announcement = played.window.findChild<Announcement*>();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return announcement->isVisible(); }));
-    EXPECT_EQ(heard(announcement), "Vous gagnez $8.00 avec barre simple barre simple barre simple");
-    EXPECT_EQ(heard(played.control("imgSpinPix_1")), "Rouleau 2 : barre simple");
-    EXPECT_EQ(heard(played.control("lbWin")), "Gains $8.00");
-    EXPECT_EQ(heard(played.control("imgCoins2")), "pièces");
+    const std::string alert = "alert: Vous gagnez $16.00 avec barre simple barre simple barre simple";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return std::ranges::count(heard(played.window), alert) == 1; }));
+    EXPECT_THAT(heard(played.window),
+                IsSupersetOf({"Rouleau 2 : barre simple", "Gains $16.00", "pièces", "Monnayeur", "Quitter"}));
 }
 
 }  // namespace

@@ -37,18 +37,12 @@ private:
     std::string cueFolder_;
 };
 
-// Hands the object to its new owner and keeps a pointer to it.
-template <typename T, typename... Arguments>
-std::unique_ptr<T> kept(T*& pointer, Arguments&&... arguments)
-{
-    auto owned = std::make_unique<T>(std::forward<Arguments>(arguments)...);
-    pointer = owned.get();
-    return owned;
-}
-
 // The real window, shown, with scripted reels, and a player's hands on it.
 struct PlayedWindow {
-    explicit PlayedWindow(const std::string& cueFolder = {}) : window(kept(random), kept(controls, cueFolder))
+    // The window owns the random source and the controls; the fixture keeps pointers to them.
+    explicit PlayedWindow(const std::string& cueFolder = {})
+        : window(std::unique_ptr<ScriptedRandom>(random = new ScriptedRandom),
+                 std::unique_ptr<RecordingControls>(controls = new RecordingControls(cueFolder)))
     {
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
