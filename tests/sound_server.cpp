@@ -65,20 +65,6 @@ bool waitFor(const std::function<bool()>& condition, int milliseconds)
     return true;
 }
 
-SoundServer::SoundServer(ServerKind kind) : kind_(kind)
-{
-    char pattern[] = "/tmp/spinzaro-sound-XXXXXX";
-    folder_ = ::mkdtemp(pattern);
-    address_ = "unix:" + folder_ + "/pulse/native";
-}
-
-SoundServer::~SoundServer()
-{
-    kill();
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
-}
-
 std::string SoundServer::missing(ServerKind kind)
 {
     const std::string absent = outputOf(
@@ -91,31 +77,32 @@ std::string SoundServer::missing(ServerKind kind)
 bool SoundServer::start()
 {
     kill();
+    const std::string folder = folder_.path.string();
     // Its own runtime folder, home and session bus, so it neither meets nor
     // blocks another server.
-    const auto run = [this](std::vector<std::string> command) {
+    const auto run = [&](std::vector<std::string> command) {
         const std::string process = command[0];
-        command.insert(command.begin(), {"env", "XDG_RUNTIME_DIR=" + folder_, "PIPEWIRE_RUNTIME_DIR=" + folder_,
-                                         "HOME=" + folder_, "DBUS_SESSION_BUS_ADDRESS=unix:path=" + folder_ + "/bus"});
+        command.insert(command.begin(), {"env", "XDG_RUNTIME_DIR=" + folder, "PIPEWIRE_RUNTIME_DIR=" + folder,
+                                         "HOME=" + folder, "DBUS_SESSION_BUS_ADDRESS=unix:path=" + folder + "/bus"});
         pids_.emplace_back(process, spawn(command));
     };
     // WirePlumber's remembered default sink, too, would outvote the new null
     // sink's on a restart.
     std::error_code ignored;
     for (const char* stale : {"/pulse", "/bus", "/pipewire-0", "/pipewire-0.lock", "/.local"})
-        fs::remove_all(folder_ + stale, ignored);
-    fs::create_directory(folder_ + "/pulse");
+        fs::remove_all(folder + stale, ignored);
+    fs::create_directory(folder + "/pulse");
     if (kind_ == ServerKind::pulseAudio) {
         run({"pulseaudio", "-n", "--daemonize=no", "--use-pid-file=no", "--exit-idle-time=-1",
              "--load=module-null-sink", "--load=module-suspend-on-idle timeout=1",
-             "--load=module-native-protocol-unix auth-anonymous=1 socket=" + folder_ + "/pulse/native"});
+             "--load=module-native-protocol-unix auth-anonymous=1 socket=" + folder + "/pulse/native"});
     } else {
         // Each finds the one before through the runtime folder and the bus,
         // and gives up if it is not there yet.
-        run({"dbus-daemon", "--session", "--nofork", "--address=unix:path=" + folder_ + "/bus"});
-        waitFor([&] { return fs::exists(folder_ + "/bus"); }, 20'000);
+        run({"dbus-daemon", "--session", "--nofork", "--address=unix:path=" + folder + "/bus"});
+        waitFor([&] { return fs::exists(folder + "/bus"); }, 20'000);
         run({"pipewire"});
-        waitFor([&] { return fs::exists(folder_ + "/pipewire-0"); }, 20'000);
+        waitFor([&] { return fs::exists(folder + "/pipewire-0"); }, 20'000);
         run({"wireplumber"});
         run({"pipewire-pulse"});
     }
@@ -193,12 +180,12 @@ void MonitorRecorder::finish()
         reader_.join();
 }
 
-Heard hear(const std::vector<std::int16_t>& samples, int low, int high)
+Heard hear(const std::vector<std::int16_t>& samples, int low, int high, std::size_t from)
 {
     constexpr std::size_t window = MonitorRecorder::rate / 100;
     Heard heard;
     int run = 0;
-    for (std::size_t at = 0; at + window <= samples.size(); at += window) {
+    for (std::size_t at = from; at + window <= samples.size(); at += window) {
         int peak = 0;
         for (std::size_t i = at; i < at + window; ++i)
             peak = std::max(peak, std::abs(static_cast<int>(samples[i])));
@@ -231,8 +218,13 @@ std::vector<std::string> makeHostileCuePaths(const std::string& folder)
     fs::create_symlink("/dev/zero", at / "device.wav");
     std::ofstream(at / "huge.wav").close();
     fs::resize_file(at / "huge.wav", std::uintmax_t{4} << 30);  // sparse: costs no disk
+    std::ofstream(at / "empty.wav").close();
+    std::ofstream(at / "garbage.wav") << "RIFF\xff\xff\xff\x7fWAVEfmt no wave at all";
+    writeTone((at / "truncated.wav").string(), 0.05, 8000);
+    fs::resize_file(at / "truncated.wav", fs::file_size(at / "truncated.wav") / 100);  // its header only
     std::vector<std::string> paths;
-    for (const char* name : {"missing.wav", "pipe.wav", "folder.wav", "loop_a.wav", "device.wav", "huge.wav"})
+    for (const char* name : {"missing.wav", "pipe.wav", "folder.wav", "loop_a.wav", "device.wav", "huge.wav",
+                             "empty.wav", "garbage.wav", "truncated.wav"})
         paths.push_back((at / name).string());
     return paths;
 }

@@ -4,15 +4,16 @@
 
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
-#include <utility>
 #include <vector>
 
 #include <csignal>
-#include <sys/types.h>
+#include <unistd.h>
 
 namespace spinzaro::testing {
 
@@ -20,10 +21,19 @@ namespace spinzaro::testing {
 // PipeWire with its pipewire-pulse front and WirePlumber, as most desktops run.
 enum class ServerKind { pulseAudio, pipeWire };
 
+// A folder of its own, gone with it.
+struct TempFolder {
+    TempFolder() : path(::mkdtemp(std::string("/tmp/spinzaro-XXXXXX").data())) {}
+    ~TempFolder() { std::filesystem::remove_all(path, ignored); }
+    std::string file(const std::string& name) const { return (path / name).string(); }
+    std::filesystem::path path;
+    std::error_code ignored;  // a server's runtime folder may hold its sockets still
+};
+
 class SoundServer {
 public:
-    explicit SoundServer(ServerKind kind = ServerKind::pulseAudio);  // start() runs it
-    ~SoundServer();
+    explicit SoundServer(ServerKind kind = ServerKind::pulseAudio) : kind_(kind) {}  // start() runs it
+    ~SoundServer() { kill(); }
 
     // Empty when the server and its tools are on the PATH, else what is missing.
     static std::string missing(ServerKind kind);
@@ -52,8 +62,8 @@ public:
 
 private:
     ServerKind kind_;
-    std::string folder_;
-    std::string address_;
+    TempFolder folder_;
+    std::string address_ = "unix:" + folder_.file("pulse/native");
     std::vector<std::pair<std::string, pid_t>> pids_;  // in the order they started
 };
 
@@ -93,12 +103,13 @@ private:
     std::vector<Chunk> chunks_;
 };
 
-// Milliseconds of sound in 10 ms windows whose peak lies in [low, high).
+// Milliseconds of sound, from the given sample on, in 10 ms windows whose
+// peak lies in [low, high).
 struct Heard {
     int totalMs = 0;
     int longestRunMs = 0;
 };
-Heard hear(const std::vector<std::int16_t>& samples, int low, int high);
+Heard hear(const std::vector<std::int16_t>& samples, int low, int high, std::size_t from = 0);
 
 // A mono 16-bit 44.1 kHz wave file of a steady tone.
 void writeTone(const std::string& path, double seconds, std::int16_t amplitude);
@@ -112,7 +123,8 @@ bool waitFor(const std::function<bool()>& condition, int milliseconds);
 
 // Things a cue's path may name that would block, exhaust memory or loop if
 // read naively, made in the folder: a missing name, a pipe with no writer, a
-// folder, a symlink loop, a device and a sparse 4 GiB file.
+// folder, a symlink loop, a device, a sparse 4 GiB file; and files that hold
+// no sound: empty, garbage, a header without its samples.
 std::vector<std::string> makeHostileCuePaths(const std::string& folder);
 
 }  // namespace spinzaro::testing

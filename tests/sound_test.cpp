@@ -1,21 +1,19 @@
 // The wave reader on the shipped cues and on hostile paths, and the cue player
-// against a private sound server that is stalled, killed and started late.
+// and the real window against a private sound server that is stalled, killed
+// and started late.
 #include "cue_player.h"
 #include "cues.h"
 #include "sound_server.h"
 #include "wave_file.h"
+#include "window_fixture.h"
 
-#include <gtest/gtest.h>
+#include <QElapsedTimer>
 
 #include <algorithm>
-#include <chrono>
 #include <csignal>
-#include <filesystem>
-#include <fstream>
 #include <optional>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace spinzaro {
 namespace {
@@ -23,15 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace testing;
 
-struct TempFolder {
-    TempFolder() : path(::mkdtemp(std::string("/tmp/spinzaro-cues-XXXXXX").data())) {}
-    ~TempFolder() { fs::remove_all(path); }
-    std::string file(const char* name) const { return (path / name).string(); }
-    fs::path path;
-};
-
-// Each hostile path would block, exhaust memory or loop if read naively; the
-// test itself would then hang until ctest gives up on it.
+// A hostile path read naively would hang the test until ctest gives up on it.
 TEST(ReadWaveTest, ReadsTheShippedCuesAndNothingButASmallSoundFile)
 {
     for (const CueFile& cue : cueFiles) {
@@ -45,16 +35,7 @@ TEST(ReadWaveTest, ReadsTheShippedCuesAndNothingButASmallSoundFile)
     }
 
     const TempFolder folder;
-    writeTone(folder.file("tone.wav"), 0.05, 8000);
-    ASSERT_TRUE(readWave(folder.file("tone.wav")).has_value());
-    std::ofstream(folder.file("empty.wav")).close();
-    std::ofstream(folder.file("garbage.wav")) << "RIFF\xff\xff\xff\x7fWAVEfmt no wave at all";
-    fs::copy_file(folder.path / "tone.wav", folder.path / "truncated.wav");
-    fs::resize_file(folder.path / "truncated.wav", fs::file_size(folder.path / "tone.wav") / 100);
-    std::vector<std::string> unreadable = makeHostileCuePaths(folder.path.string());
-    for (const char* name : {"empty.wav", "garbage.wav", "truncated.wav"})
-        unreadable.push_back(folder.file(name));
-    for (const std::string& path : unreadable)
+    for (const std::string& path : makeHostileCuePaths(folder.path.string()))
         EXPECT_FALSE(readWave(path).has_value()) << path;
 }
 
@@ -95,13 +76,7 @@ protected:
         return true;
     }
 
-    // What the recorder has heard since the given sample, in the band.
-    Heard since(std::size_t from, int low = loudLow, int high = 32768) const
-    {
-        const std::vector<std::int16_t> samples = recorder_->samples();
-        return hear({samples.begin() + static_cast<std::ptrdiff_t>(std::min(from, samples.size())), samples.end()}, low,
-                    high);
-    }
+    Heard loudSince(std::size_t from) const { return hear(recorder_->samples(), loudLow, 32768, from); }
 
     // Plays the short cue, again every second until the sink has played all
     // of it or the time is up.
@@ -111,7 +86,7 @@ protected:
         do {
             const std::size_t from = recorder_->samples().size();
             player.play(folder_.file("short.wav"));
-            if (waitFor([&] { return since(from).longestRunMs >= 480; }, 1000))
+            if (waitFor([&] { return loudSince(from).longestRunMs >= 480; }, 1000))
                 return true;
         } while (std::chrono::steady_clock::now() < until);
         return false;
@@ -142,12 +117,13 @@ TEST_P(CuePlayerTest, EachCueSoundsAsAskedWhateverTheServerOrTheFilesDo)
     const int longFor = playFor("long.wav", 300);
     const int shortFor = playFor("short.wav", 200);
     player->play(folder_.file("short.wav"));
-    waitFor([&] { return since(from).longestRunMs >= shortFor + 500 - 40; }, 3000);
+    waitFor([&] { return loudSince(from).longestRunMs >= shortFor + 500 - 40; }, 3000);
     sleepMs(100);  // for anything that should not be there
-    EXPECT_GE(since(from, quietLow, quietHigh).totalMs, longFor - 60);
-    EXPECT_LE(since(from, quietLow, quietHigh).totalMs, longFor + 60) << "the long cue was cut off";
-    EXPECT_GE(since(from).longestRunMs, shortFor + 500 - 40) << "part of it, then the whole of it again";
-    EXPECT_LE(since(from).totalMs, shortFor + 500 + 60);
+    EXPECT_GE(hear(recorder_->samples(), quietLow, quietHigh, from).totalMs, longFor - 60);
+    EXPECT_LE(hear(recorder_->samples(), quietLow, quietHigh, from).totalMs, longFor + 60)
+        << "the long cue was cut off";
+    EXPECT_GE(loudSince(from).longestRunMs, shortFor + 500 - 40) << "part of it, then the whole of it again";
+    EXPECT_LE(loudSince(from).totalMs, shortFor + 500 + 60);
 
     // What lies at a cue's path may change between two cues: nothing there
     // holds the player up, and the next real cue sounds.
@@ -198,6 +174,41 @@ TEST_P(CuePlayerTest, EachCueSoundsAsAskedWhateverTheServerOrTheFilesDo)
     player->play(folder_.file("short.wav"));
     ASSERT_TRUE(start());
     EXPECT_TRUE(shortCueHeardInFull(*player)) << "after a restart";
+}
+
+// The real window: its rounds go on at their own pace while the server is
+// stalled, and its cues sound again once it answers.
+TEST_P(CuePlayerTest, TheWindowsRoundsRunAtTheirPaceWhileTheServerIsStalled)
+{
+    ASSERT_TRUE(start());
+    ::setenv("PULSE_SERVER", server_.address().c_str(), 1);  // read by the window's cue player as it connects
+    PlayedWindow game;
+    ::testing::internal::GetCapturedStderr();  // the offscreen platform's note on showing a window
+    ::testing::internal::CaptureStderr();
+    const auto losingRound = [&game] {  // milliseconds from the Spin press until the reels are evaluated
+        QElapsedTimer clock;
+        clock.start();
+        game.spinOnto(Symbol::emblem);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return game.evaluated(); }, 5000));
+        game.click("lbCoinSlot");
+        return clock.elapsed();
+    };
+    losingRound();  // connected
+    for (const std::string& process : server_.processes())
+        server_.signal(process, SIGSTOP);
+    // Three 50 ms timer periods; a player waiting on the server would hold
+    // the round until the server answers, which it never does here.
+    for (int round = 0; round < 3; ++round)
+        EXPECT_LT(losingRound(), 1000) << "round " << round;
+    for (const std::string& process : server_.processes())
+        server_.signal(process, SIGCONT);
+    const std::size_t from = recorder_->samples().size();
+    bool heard = false;
+    for (int round = 0; round < 5 && !heard; ++round) {
+        losingRound();
+        heard = QTest::qWaitFor([&] { return hear(recorder_->samples(), 2000, 32768, from).totalMs >= 300; }, 1000);
+    }
+    EXPECT_TRUE(heard) << "the spin cue sounds again";
 }
 
 INSTANTIATE_TEST_SUITE_P(Servers, CuePlayerTest, ::testing::Values(ServerKind::pulseAudio, ServerKind::pipeWire),
