@@ -21,21 +21,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Runs a command in the background with these as its output and input
-// (else /dev/null, as its error output always is), and returns its id.
-pid_t spawn(const std::vector<std::string>& arguments, int output = -1, int input = -1)
+// Runs a shell command in the background, its output to this pipe (else
+// /dev/null, as its error output always is), and returns its id: the
+// command's own, as the shell makes way for it.
+pid_t spawn(const std::string& command, int output = -1)
 {
+    const std::string line = "exec " + command + " </dev/null 2>/dev/null" + (output < 0 ? " >/dev/null" : "");
     const pid_t pid = ::fork();
     if (pid == 0) {
-        const int quiet = ::open("/dev/null", O_RDWR);
-        ::dup2(input < 0 ? quiet : input, STDIN_FILENO);
-        ::dup2(output < 0 ? quiet : output, STDOUT_FILENO);
-        ::dup2(quiet, STDERR_FILENO);
-        std::vector<char*> argv;
-        for (const std::string& argument : arguments)
-            argv.push_back(const_cast<char*>(argument.c_str()));
-        argv.push_back(nullptr);
-        ::execvp(argv[0], argv.data());
+        ::dup2(output, STDOUT_FILENO);
+        ::execl("/bin/sh", "sh", "-c", line.c_str(), nullptr);
         ::_exit(127);
     }
     return pid;
@@ -57,21 +52,18 @@ std::string outputOf(const std::string& command)
 bool waitFor(const std::function<bool()>& condition, int milliseconds)
 {
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (!condition()) {
+    for (; !condition(); sleepMs(20))
         if (std::chrono::steady_clock::now() > until)
             return false;
-        sleepMs(20);
-    }
     return true;
 }
 
 std::string SoundServer::missing(ServerKind kind)
 {
-    const std::string absent = outputOf(
+    return outputOf(
         "for t in pactl pacat " +
         std::string(kind == ServerKind::pulseAudio ? "pulseaudio" : "pipewire pipewire-pulse wireplumber dbus-daemon") +
-        "; do command -v $t >/dev/null || printf '%s ' $t; done");
-    return absent.empty() ? "" : absent + "not installed";
+        "; do command -v $t >/dev/null || printf '%s not installed; ' $t; done");
 }
 
 bool SoundServer::start()
@@ -80,11 +72,10 @@ bool SoundServer::start()
     const std::string folder = folder_.path.string();
     // Its own runtime folder, home and session bus, so it neither meets nor
     // blocks another server.
-    const auto run = [&](std::vector<std::string> command) {
-        const std::string process = command[0];
-        command.insert(command.begin(), {"env", "XDG_RUNTIME_DIR=" + folder, "PIPEWIRE_RUNTIME_DIR=" + folder,
-                                         "HOME=" + folder, "DBUS_SESSION_BUS_ADDRESS=unix:path=" + folder + "/bus"});
-        pids_.emplace_back(process, spawn(command));
+    const auto run = [&](const std::string& process, const std::string& arguments = "") {
+        pids_.emplace_back(process, spawn("env XDG_RUNTIME_DIR=" + folder + " PIPEWIRE_RUNTIME_DIR=" + folder +
+                                          " HOME=" + folder + " DBUS_SESSION_BUS_ADDRESS=unix:path=" + folder +
+                                          "/bus " + process + " " + arguments));
     };
     // WirePlumber's remembered default sink, too, would outvote the new null
     // sink's on a restart.
@@ -93,18 +84,18 @@ bool SoundServer::start()
         fs::remove_all(folder + stale, ignored);
     fs::create_directory(folder + "/pulse");
     if (kind_ == ServerKind::pulseAudio) {
-        run({"pulseaudio", "-n", "--daemonize=no", "--use-pid-file=no", "--exit-idle-time=-1",
-             "--load=module-null-sink", "--load=module-suspend-on-idle timeout=1",
-             "--load=module-native-protocol-unix auth-anonymous=1 socket=" + folder + "/pulse/native"});
+        run("pulseaudio", "--load='module-native-protocol-unix auth-anonymous=1 socket=" + folder +
+                              "/pulse/native' --load='module-suspend-on-idle timeout=1' --load=module-null-sink "
+                              "-n --daemonize=no --use-pid-file=no --exit-idle-time=-1");
     } else {
         // Each finds the one before through the runtime folder and the bus,
         // and gives up if it is not there yet.
-        run({"dbus-daemon", "--session", "--nofork", "--address=unix:path=" + folder + "/bus"});
+        run("dbus-daemon", "--session --nofork --address=unix:path=" + folder + "/bus");
         waitFor([&] { return fs::exists(folder + "/bus"); }, 20'000);
-        run({"pipewire"});
+        run("pipewire");
         waitFor([&] { return fs::exists(folder + "/pipewire-0"); }, 20'000);
-        run({"wireplumber"});
-        run({"pipewire-pulse"});
+        run("wireplumber");
+        run("pipewire-pulse");
     }
     if (!waitFor([this] { return !pactl("info").empty(); }, 20'000))
         return false;
@@ -119,11 +110,10 @@ bool SoundServer::start()
 void SoundServer::kill()
 {
     // The last started first: a client dies before the server it talks to.
-    for (auto process = pids_.rbegin(); process != pids_.rend(); ++process) {
-        ::kill(process->second, SIGKILL);
-        ::waitpid(process->second, nullptr, 0);
+    for (; !pids_.empty(); pids_.pop_back()) {
+        ::kill(pids_.back().second, SIGKILL);
+        ::waitpid(pids_.back().second, nullptr, 0);
     }
-    pids_.clear();
 }
 
 std::string SoundServer::pactl(const std::string& arguments) const
@@ -133,17 +123,13 @@ std::string SoundServer::pactl(const std::string& arguments) const
 
 MonitorRecorder::MonitorRecorder(const std::string& server)
 {
-    // pacat stops recording at the end of its input: a pipe held open.
     int output[2];
-    int input[2];
-    if (::pipe2(output, O_CLOEXEC) != 0 || ::pipe2(input, O_CLOEXEC) != 0)
+    if (::pipe2(output, O_CLOEXEC) != 0)
         return;
-    pid_ = spawn({"pacat", "--record", "--server=" + server, "--device=@DEFAULT_MONITOR@", "--channels=2",
-                  "--rate=" + std::to_string(rate), "--format=s16ne", "--latency-msec=2"},
-                 output[1], input[0]);
+    pid_ = spawn("pacat --record --server=" + server + " --device=@DEFAULT_MONITOR@ --channels=2 --rate=" +
+                     std::to_string(rate) + " --format=s16ne --latency-msec=2",
+                 output[1]);
     ::close(output[1]);
-    ::close(input[0]);
-    input_ = input[1];
     // Stereo in, the louder channel of each frame out: a mono recording of a
     // stereo sink mixes both channels, which PipeWire does 3 dB louder.
     reader_ = std::thread([this, from = output[0]] {
@@ -152,11 +138,9 @@ MonitorRecorder::MonitorRecorder(const std::string& server)
         for (ssize_t got; (got = ::read(from, reinterpret_cast<char*>(buffer) + kept, sizeof buffer - kept)) > 0;) {
             const std::size_t frames = (kept + static_cast<std::size_t>(got)) / 4;
             const std::lock_guard lock(mutex_);
-            for (std::size_t frame = 0; frame < frames; ++frame) {
-                const std::int16_t left = buffer[2 * frame];
-                const std::int16_t right = buffer[2 * frame + 1];
-                samples_.push_back(std::abs(left) >= std::abs(right) ? left : right);
-            }
+            for (std::size_t frame = 0; frame < frames; ++frame)
+                samples_.push_back(std::max(buffer[2 * frame], buffer[2 * frame + 1],
+                                            [](std::int16_t a, std::int16_t b) { return std::abs(a) < std::abs(b); }));
             chunks_.push_back({Clock::now(), samples_.size()});
             kept = kept + static_cast<std::size_t>(got) - frames * 4;
             std::memmove(buffer, buffer + frames * 2, kept);
@@ -173,7 +157,6 @@ void MonitorRecorder::finish()
     if (pid_ > 0) {
         ::kill(pid_, SIGTERM);
         ::waitpid(pid_, nullptr, 0);
-        ::close(input_);
         pid_ = -1;
     }
     if (reader_.joinable())

@@ -17,8 +17,7 @@
 
 namespace spinzaro::testing {
 
-// Which server answers the PulseAudio protocol: PulseAudio itself, or
-// PipeWire with its pipewire-pulse front and WirePlumber, as most desktops run.
+// PulseAudio, or PipeWire with pipewire-pulse and WirePlumber as most desktops run.
 enum class ServerKind { pulseAudio, pipeWire };
 
 // A folder of its own, gone with it.
@@ -35,12 +34,11 @@ public:
     explicit SoundServer(ServerKind kind = ServerKind::pulseAudio) : kind_(kind) {}  // start() runs it
     ~SoundServer() { kill(); }
 
-    // Empty when the server and its tools are on the PATH, else what is missing.
+    // Empty when the server and its tools are on the PATH, else what is not.
     static std::string missing(ServerKind kind);
     static const char* name(ServerKind kind) { return kind == ServerKind::pulseAudio ? "PulseAudio" : "PipeWire"; }
 
-    // Starts the server with a null sink that suspends after a second idle,
-    // and waits until it answers; false if it did not.
+    // With a null sink that suspends after a second idle; false if it does not answer.
     bool start();
     void kill();
     // The processes a client's sound passes through, each to be stopped
@@ -96,15 +94,13 @@ public:
 
 private:
     pid_t pid_ = -1;
-    int input_ = -1;
     std::thread reader_;
     mutable std::mutex mutex_;
     std::vector<std::int16_t> samples_;
     std::vector<Chunk> chunks_;
 };
 
-// Milliseconds of sound, from the given sample on, in 10 ms windows whose
-// peak lies in [low, high).
+// Milliseconds of sound from the given sample on, in 10 ms windows peaking in [low, high).
 struct Heard {
     int totalMs = 0;
     int longestRunMs = 0;
@@ -121,10 +117,8 @@ inline void sleepMs(int milliseconds)
 // Polls until the condition holds or the time is up; tells which.
 bool waitFor(const std::function<bool()>& condition, int milliseconds);
 
-// Things a cue's path may name that would block, exhaust memory or loop if
-// read naively, made in the folder: a missing name, a pipe with no writer, a
-// folder, a symlink loop, a device, a sparse 4 GiB file; and files that hold
-// no sound: empty, garbage, a header without its samples.
+// Made in the folder: what a cue's path may name that would block, exhaust
+// memory or loop if read naively, and files that hold no sound.
 std::vector<std::string> makeHostileCuePaths(const std::string& folder);
 
 }  // namespace spinzaro::testing
