@@ -21,9 +21,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Runs a shell command in the background, its output to this pipe (else
-// /dev/null, as its error output always is), and returns its id: the
-// command's own, as the shell makes way for it.
+// Runs a shell command in the background, its output to this pipe if given,
+// and returns its id: the command's own, as the shell execs it.
 pid_t spawn(const std::string& command, int output = -1)
 {
     const std::string line = "exec " + command + " </dev/null 2>/dev/null" + (output < 0 ? " >/dev/null" : "");
@@ -77,8 +76,7 @@ bool SoundServer::start()
                                           " HOME=" + folder + " DBUS_SESSION_BUS_ADDRESS=unix:path=" + folder +
                                           "/bus " + process + " " + arguments));
     };
-    // WirePlumber's remembered default sink, too, would outvote the new null
-    // sink's on a restart.
+    // WirePlumber's remembered default sink would outvote a new null sink's.
     std::error_code ignored;
     for (const char* stale : {"/pulse", "/bus", "/pipewire-0", "/pipewire-0.lock", "/.local"})
         fs::remove_all(folder + stale, ignored);

@@ -41,8 +41,7 @@ public:
     // With a null sink that suspends after a second idle; false if it does not answer.
     bool start();
     void kill();
-    // The processes a client's sound passes through, each to be stopped
-    // (SIGSTOP: it holds every answer) and resumed (SIGCONT) on its own.
+    // The processes a client's sound passes through, to stop and resume each.
     std::vector<std::string> processes() const
     {
         return kind_ == ServerKind::pulseAudio ? std::vector<std::string>{"pulseaudio"}
