@@ -1,221 +1,213 @@
-// A private sound server and a recorder of its sink, for sound tests and benchmarks.
+// A private sound server, a recorder of its sink, and the test sounds and
+// hostile cue paths that the sound tests and benchmarks play.
 #include "sound_server.h"
 
-#include <algorithm>
-#include <cstdlib>
-#include <filesystem>
+#include <sndfile.h>
 
-#include <csignal>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <numbers>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace spinzaro::testing {
+namespace {
 
-pid_t spawn(const std::vector<std::string>& arguments, int* output, int* input)
+namespace fs = std::filesystem;
+
+// Runs a shell command in the background, its output to this pipe if given,
+// and returns its id: the command's own, as the shell execs it.
+pid_t spawn(const std::string& command, int output = -1)
 {
-    int pipeEnds[2] = {-1, -1};
-    int inputEnds[2] = {-1, -1};
-    if (output != nullptr && ::pipe2(pipeEnds, O_CLOEXEC) != 0)
-        return -1;
-    if (input != nullptr && ::pipe2(inputEnds, O_CLOEXEC) != 0)
-        return -1;
+    const std::string line = "exec " + command + " </dev/null 2>/dev/null" + (output < 0 ? " >/dev/null" : "");
     const pid_t pid = ::fork();
     if (pid == 0) {
-        const int quiet = ::open("/dev/null", O_RDWR);
-        ::dup2(input != nullptr ? inputEnds[0] : quiet, STDIN_FILENO);
-        ::dup2(output != nullptr ? pipeEnds[1] : quiet, STDOUT_FILENO);
-        ::dup2(quiet, STDERR_FILENO);
-        std::vector<char*> argv;
-        for (const std::string& argument : arguments)
-            argv.push_back(const_cast<char*>(argument.c_str()));
-        argv.push_back(nullptr);
-        ::execvp(argv[0], argv.data());
+        ::dup2(output, STDOUT_FILENO);
+        ::execl("/bin/sh", "sh", "-c", line.c_str(), nullptr);
         ::_exit(127);
-    }
-    if (output != nullptr) {
-        ::close(pipeEnds[1]);
-        *output = pipeEnds[0];
-    }
-    if (input != nullptr) {
-        ::close(inputEnds[0]);
-        *input = inputEnds[1];
     }
     return pid;
 }
 
-namespace {
-
-int runToEnd(const std::vector<std::string>& arguments)
+// Runs a shell command to its end and returns what it printed.
+std::string outputOf(const std::string& command)
 {
-    const pid_t pid = spawn(arguments);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::string text;
+    FILE* pipe = ::popen((command + " 2>/dev/null").c_str(), "r");
+    for (int c; (c = std::fgetc(pipe)) != EOF;)
+        text += static_cast<char>(c);
+    ::pclose(pipe);
+    return text;
 }
 
 }  // namespace
 
-void sleepMs(int milliseconds)
-{
-    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-}
-
 bool waitFor(const std::function<bool()>& condition, int milliseconds)
 {
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (!condition()) {
+    for (; !condition(); sleepMs(20))
         if (std::chrono::steady_clock::now() > until)
             return false;
-        sleepMs(20);
-    }
     return true;
-}
-
-SoundServer::SoundServer(ServerKind kind) : kind_(kind)
-{
-    char pattern[] = "/tmp/spinzaro-sound-XXXXXX";
-    folder_ = ::mkdtemp(pattern);
-    address_ = "unix:" + folder_ + "/pulse/native";
-}
-
-SoundServer::~SoundServer()
-{
-    kill();
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
-}
-
-const char* SoundServer::name(ServerKind kind)
-{
-    return kind == ServerKind::pulseAudio ? "PulseAudio" : "PipeWire";
 }
 
 std::string SoundServer::missing(ServerKind kind)
 {
-    const std::vector<std::string> tools =
-        kind == ServerKind::pulseAudio
-            ? std::vector<std::string>{"pulseaudio", "pactl", "pacat"}
-            : std::vector<std::string>{"pipewire", "pipewire-pulse", "wireplumber", "dbus-daemon", "pactl", "pacat"};
-    std::string absent;
-    for (const std::string& tool : tools)
-        if (runToEnd({"sh", "-c", "command -v " + tool}) != 0)
-            absent += (absent.empty() ? "" : ", ") + tool;
-    return absent.empty() ? "" : absent + " not installed";
-}
-
-pid_t SoundServer::run(const std::string& process, const std::vector<std::string>& arguments)
-{
-    // Its own runtime folder, home and session bus, so it neither meets nor
-    // blocks another server.
-    std::vector<std::string> command = {"env", "XDG_RUNTIME_DIR=" + folder_, "PIPEWIRE_RUNTIME_DIR=" + folder_,
-                                        "HOME=" + folder_, "DBUS_SESSION_BUS_ADDRESS=unix:path=" + folder_ + "/bus"};
-    command.insert(command.end(), arguments.begin(), arguments.end());
-    const pid_t pid = spawn(command);
-    pids_.emplace_back(process, pid);
-    return pid;
+    return outputOf(
+        "for t in pactl pacat " +
+        std::string(kind == ServerKind::pulseAudio ? "pulseaudio" : "pipewire pipewire-pulse wireplumber dbus-daemon") +
+        "; do command -v $t >/dev/null || printf '%s not installed; ' $t; done");
 }
 
 bool SoundServer::start()
 {
     kill();
+    const std::string folder = folder_.path.string();
+    // Its own runtime folder, home and session bus, so it neither meets nor
+    // blocks another server.
+    const auto run = [&](const std::string& process, const std::string& arguments = "") {
+        pids_.emplace_back(process, spawn("env XDG_RUNTIME_DIR=" + folder + " PIPEWIRE_RUNTIME_DIR=" + folder +
+                                          " HOME=" + folder + " DBUS_SESSION_BUS_ADDRESS=unix:path=" + folder +
+                                          "/bus " + process + " " + arguments));
+    };
+    // WirePlumber's remembered default sink would outvote a new null sink's.
     std::error_code ignored;
-    std::filesystem::remove_all(folder_ + "/pulse", ignored);
-    std::filesystem::create_directory(folder_ + "/pulse");
+    for (const char* stale : {"/pulse", "/bus", "/pipewire-0", "/pipewire-0.lock", "/.local"})
+        fs::remove_all(folder + stale, ignored);
+    fs::create_directory(folder + "/pulse");
     if (kind_ == ServerKind::pulseAudio) {
-        run("pulseaudio", {"pulseaudio", "-n", "--daemonize=no", "--use-pid-file=no", "--exit-idle-time=-1",
-                           "--load=module-null-sink", "--load=module-suspend-on-idle timeout=1",
-                           "--load=module-native-protocol-unix auth-anonymous=1 socket=" + folder_ + "/pulse/native"});
+        run("pulseaudio", "--load='module-native-protocol-unix auth-anonymous=1 socket=" + folder +
+                              "/pulse/native' --load='module-suspend-on-idle timeout=1' --load=module-null-sink "
+                              "-n --daemonize=no --use-pid-file=no --exit-idle-time=-1");
     } else {
-        // WirePlumber's remembered default sink, too, would outvote the new
-        // null sink's on a restart.
-        for (const char* stale : {"/bus", "/pipewire-0", "/pipewire-0.lock", "/.local"})
-            std::filesystem::remove_all(folder_ + stale, ignored);
         // Each finds the one before through the runtime folder and the bus,
         // and gives up if it is not there yet.
-        const auto listening = [this](const char* socket) {
-            return waitFor([&] { return std::filesystem::exists(folder_ + socket); }, 20'000);
-        };
-        run("dbus-daemon", {"dbus-daemon", "--session", "--nofork", "--address=unix:path=" + folder_ + "/bus"});
-        listening("/bus");
-        run("pipewire", {"pipewire"});
-        listening("/pipewire-0");
-        run("wireplumber", {"wireplumber"});
-        run("pipewire-pulse", {"pipewire-pulse"});
+        run("dbus-daemon", "--session --nofork --address=unix:path=" + folder + "/bus");
+        waitFor([&] { return fs::exists(folder + "/bus"); }, 20'000);
+        run("pipewire");
+        waitFor([&] { return fs::exists(folder + "/pipewire-0"); }, 20'000);
+        run("wireplumber");
+        run("pipewire-pulse");
     }
-    if (!waitFor([this] { return answers(); }, 20'000))
+    if (!waitFor([this] { return !pactl("info").empty(); }, 20'000))
         return false;
-    if (kind_ == ServerKind::pipeWire) {
-        // WirePlumber suspends an idle sink after this; its default is 5 s.
-        pactl({"load-module", "module-null-sink", "sink_name=silent",
-               "sink_properties=session.suspend-timeout-seconds=1"});
-        pactl({"set-default-sink", "silent"});
-        return waitFor([this] { return pactl({"get-default-sink"}) == "silent\n"; }, 20'000);
-    }
-    return true;
+    if (kind_ == ServerKind::pulseAudio)
+        return true;
+    // WirePlumber suspends an idle sink after this; its default is 5 s.
+    pactl("load-module module-null-sink sink_name=silent sink_properties=session.suspend-timeout-seconds=1");
+    pactl("set-default-sink silent");
+    return waitFor([this] { return pactl("get-default-sink") == "silent\n"; }, 20'000);
 }
 
 void SoundServer::kill()
 {
     // The last started first: a client dies before the server it talks to.
-    for (auto process = pids_.rbegin(); process != pids_.rend(); ++process) {
-        ::kill(process->second, SIGKILL);
-        ::waitpid(process->second, nullptr, 0);
+    for (; !pids_.empty(); pids_.pop_back()) {
+        ::kill(pids_.back().second, SIGKILL);
+        ::waitpid(pids_.back().second, nullptr, 0);
     }
-    pids_.clear();
 }
 
-std::vector<std::string> SoundServer::processes() const
+std::string SoundServer::pactl(const std::string& arguments) const
 {
-    if (kind_ == ServerKind::pulseAudio)
-        return {"pulseaudio"};
-    return {"pipewire-pulse", "pipewire"};
+    return outputOf("timeout 5 pactl --server=" + address_ + " " + arguments);
 }
 
-void SoundServer::pause(const std::string& process)
+MonitorRecorder::MonitorRecorder(const std::string& server)
 {
-    for (const auto& [name, pid] : pids_)
-        if (name == process)
-            ::kill(pid, SIGSTOP);
+    int output[2];
+    if (::pipe2(output, O_CLOEXEC) != 0)
+        return;
+    pid_ = spawn("pacat --record --server=" + server + " --device=@DEFAULT_MONITOR@ --channels=2 --rate=" +
+                     std::to_string(rate) + " --format=s16ne --latency-msec=2",
+                 output[1]);
+    ::close(output[1]);
+    // Stereo in, the louder channel of each frame out: a mono recording of a
+    // stereo sink mixes both channels, which PipeWire does 3 dB louder.
+    reader_ = std::thread([this, from = output[0]] {
+        std::int16_t buffer[2048];
+        std::size_t kept = 0;  // bytes of a frame split between two reads
+        for (ssize_t got; (got = ::read(from, reinterpret_cast<char*>(buffer) + kept, sizeof buffer - kept)) > 0;) {
+            const std::size_t frames = (kept + static_cast<std::size_t>(got)) / 4;
+            const std::lock_guard lock(mutex_);
+            for (std::size_t frame = 0; frame < frames; ++frame)
+                samples_.push_back(std::max(buffer[2 * frame], buffer[2 * frame + 1],
+                                            [](std::int16_t a, std::int16_t b) { return std::abs(a) < std::abs(b); }));
+            chunks_.push_back({Clock::now(), samples_.size()});
+            kept = kept + static_cast<std::size_t>(got) - frames * 4;
+            std::memmove(buffer, buffer + frames * 2, kept);
+        }
+        ::close(from);
+    });
+    // An idle null sink may render in blocks of up to two seconds until the
+    // recorder's own low latency takes hold: recording starts once it has.
+    waitFor([this] { return chunks().size() >= 2; }, 5000);
 }
 
-void SoundServer::resume(const std::string& process)
+void MonitorRecorder::finish()
 {
-    for (const auto& [name, pid] : pids_)
-        if (name == process)
-            ::kill(pid, SIGCONT);
+    if (pid_ > 0) {
+        ::kill(pid_, SIGTERM);
+        ::waitpid(pid_, nullptr, 0);
+        pid_ = -1;
+    }
+    if (reader_.joinable())
+        reader_.join();
 }
 
-std::string SoundServer::pactl(const std::vector<std::string>& arguments) const
+Heard hear(const std::vector<std::int16_t>& samples, int low, int high, std::size_t from)
 {
-    std::vector<std::string> command = {"timeout", "5", "pactl", "--server=" + address_};
-    command.insert(command.end(), arguments.begin(), arguments.end());
-    int output = -1;
-    const pid_t pid = spawn(command, &output);
-    std::string text;
-    char buffer[4096];
-    for (ssize_t got; (got = ::read(output, buffer, sizeof buffer)) > 0;)
-        text.append(buffer, static_cast<std::size_t>(got));
-    ::close(output);
-    ::waitpid(pid, nullptr, 0);
-    return text;
+    constexpr std::size_t window = MonitorRecorder::rate / 100;
+    Heard heard;
+    int run = 0;
+    for (std::size_t at = from; at + window <= samples.size(); at += window) {
+        int peak = 0;
+        for (std::size_t i = at; i < at + window; ++i)
+            peak = std::max(peak, std::abs(static_cast<int>(samples[i])));
+        run = peak >= low && peak < high ? run + 10 : 0;
+        heard.totalMs += run > 0 ? 10 : 0;
+        heard.longestRunMs = std::max(heard.longestRunMs, run);
+    }
+    return heard;
 }
 
-bool SoundServer::answers() const
+void writeTone(const std::string& path, double seconds, std::int16_t amplitude)
 {
-    return runToEnd({"timeout", "5", "pactl", "--server=" + address_, "info"}) == 0;
+    SF_INFO info{0, MonitorRecorder::rate, 1, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 0, 0};
+    std::vector<std::int16_t> samples(static_cast<std::size_t>(seconds * MonitorRecorder::rate));
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = static_cast<std::int16_t>(
+            amplitude * std::sin(2 * std::numbers::pi * 440.0 * static_cast<double>(i) / MonitorRecorder::rate));
+    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
+    sf_write_short(file, samples.data(), static_cast<sf_count_t>(samples.size()));
+    sf_close(file);
 }
 
-int SoundServer::playbackStreams() const
+std::vector<std::string> makeHostileCuePaths(const std::string& folder)
 {
-    const std::string listed = pactl({"list", "short", "sink-inputs"});
-    return static_cast<int>(std::count(listed.begin(), listed.end(), '\n'));
-}
-
-bool SoundServer::sinkSuspended() const
-{
-    return pactl({"list", "short", "sinks"}).find("SUSPENDED") != std::string::npos;
+    const fs::path at(folder);
+    ::mkfifo((at / "pipe.wav").c_str(), 0600);
+    fs::create_directory(at / "folder.wav");
+    fs::create_symlink("loop_b.wav", at / "loop_a.wav");
+    fs::create_symlink("loop_a.wav", at / "loop_b.wav");
+    fs::create_symlink("/dev/zero", at / "device.wav");
+    std::ofstream(at / "huge.wav").close();
+    fs::resize_file(at / "huge.wav", std::uintmax_t{4} << 30);  // sparse: costs no disk
+    std::ofstream(at / "empty.wav").close();
+    std::ofstream(at / "garbage.wav") << "RIFF\xff\xff\xff\x7fWAVEfmt no wave at all";
+    writeTone((at / "truncated.wav").string(), 0.05, 8000);
+    fs::resize_file(at / "truncated.wav", fs::file_size(at / "truncated.wav") / 100);  // its header only
+    std::vector<std::string> paths;
+    for (const char* name : {"missing.wav", "pipe.wav", "folder.wav", "loop_a.wav", "device.wav", "huge.wav",
+                             "empty.wav", "garbage.wav", "truncated.wav"})
+        paths.push_back((at / name).string());
+    return paths;
 }
 
 }  // namespace spinzaro::testing

@@ -4,56 +4,63 @@
 
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <mutex>
-#include <ostream>
 #include <string>
 #include <thread>
-#include <utility>
 #include <vector>
 
-#include <sys/types.h>
+#include <csignal>
+#include <unistd.h>
 
 namespace spinzaro::testing {
 
-// Which server answers the PulseAudio protocol: PulseAudio itself, or
-// PipeWire with its pipewire-pulse front and WirePlumber, as most desktops run.
+// PulseAudio, or PipeWire with pipewire-pulse and WirePlumber as most desktops run.
 enum class ServerKind { pulseAudio, pipeWire };
+
+// A folder of its own, gone with it.
+struct TempFolder {
+    TempFolder() : path(::mkdtemp(std::string("/tmp/spinzaro-XXXXXX").data())) {}
+    ~TempFolder() { std::filesystem::remove_all(path, ignored); }
+    std::string file(const std::string& name) const { return (path / name).string(); }
+    std::filesystem::path path;
+    std::error_code ignored;  // a server's runtime folder may hold its sockets still
+};
 
 class SoundServer {
 public:
-    // A folder and an address only; start() runs the server.
-    explicit SoundServer(ServerKind kind = ServerKind::pulseAudio);
-    ~SoundServer();
-    SoundServer(const SoundServer&) = delete;
-    SoundServer& operator=(const SoundServer&) = delete;
+    explicit SoundServer(ServerKind kind = ServerKind::pulseAudio) : kind_(kind) {}  // start() runs it
+    ~SoundServer() { kill(); }
 
-    // Empty when the server and its tools are on the PATH, else what is missing.
+    // Empty when the server and its tools are on the PATH, else what is not.
     static std::string missing(ServerKind kind);
-    static const char* name(ServerKind kind);
+    static const char* name(ServerKind kind) { return kind == ServerKind::pulseAudio ? "PulseAudio" : "PipeWire"; }
 
-    // Starts the server with a null sink that suspends after a second idle,
-    // and waits until it answers; false if it did not.
+    // With a null sink that suspends after a second idle; false if it does not answer.
     bool start();
     void kill();
-    // The server's processes that a client's sound passes through:
-    // pulseaudio, or pipewire-pulse and pipewire.
-    std::vector<std::string> processes() const;
-    void pause(const std::string& process);   // SIGSTOP: it holds every answer
-    void resume(const std::string& process);  // SIGCONT
+    // The processes a client's sound passes through, to stop and resume each.
+    std::vector<std::string> processes() const
+    {
+        return kind_ == ServerKind::pulseAudio ? std::vector<std::string>{"pulseaudio"}
+                                               : std::vector<std::string>{"pipewire-pulse", "pipewire"};
+    }
+    void signal(const std::string& process, int number)
+    {
+        for (const auto& [name, pid] : pids_)
+            if (name == process)
+                ::kill(pid, number);
+    }
 
     const std::string& address() const { return address_; }
-    int playbackStreams() const;  // as the server's own tool lists them
-    bool sinkSuspended() const;
+    std::string pactl(const std::string& arguments) const;  // its output
 
 private:
-    bool answers() const;
-    std::string pactl(const std::vector<std::string>& arguments) const;
-    pid_t run(const std::string& process, const std::vector<std::string>& arguments);
-
     ServerKind kind_;
-    std::string folder_;
-    std::string address_;
+    TempFolder folder_;
+    std::string address_ = "unix:" + folder_.file("pulse/native");
     std::vector<std::pair<std::string, pid_t>> pids_;  // in the order they started
 };
 
@@ -70,55 +77,47 @@ public:
     };
 
     explicit MonitorRecorder(const std::string& server);
-    ~MonitorRecorder();
-    MonitorRecorder(const MonitorRecorder&) = delete;
-    MonitorRecorder& operator=(const MonitorRecorder&) = delete;
+    ~MonitorRecorder() { finish(); }
 
-    // Ends the recording; the samples and chunks stay to be read.
-    void finish();
-    std::vector<std::int16_t> samples() const;
-    std::vector<Chunk> chunks() const;
+    void finish();  // ends the recording; the samples and chunks stay
+    std::vector<std::int16_t> samples() const
+    {
+        const std::lock_guard lock(mutex_);
+        return samples_;
+    }
+    std::vector<Chunk> chunks() const
+    {
+        const std::lock_guard lock(mutex_);
+        return chunks_;
+    }
 
 private:
-    void readAll(int descriptor);
-
     pid_t pid_ = -1;
-    int input_ = -1;
     std::thread reader_;
     mutable std::mutex mutex_;
     std::vector<std::int16_t> samples_;
     std::vector<Chunk> chunks_;
 };
 
-// Milliseconds of sound in 10 ms windows whose peak lies in [low, high).
+// Milliseconds of sound from the given sample on, in 10 ms windows peaking in [low, high).
 struct Heard {
     int totalMs = 0;
     int longestRunMs = 0;
 };
-Heard hear(const std::vector<std::int16_t>& samples, int low, int high);
+Heard hear(const std::vector<std::int16_t>& samples, int low, int high, std::size_t from = 0);
 
 // A mono 16-bit 44.1 kHz wave file of a steady tone.
 void writeTone(const std::string& path, double seconds, std::int16_t amplitude);
 
-// Names the server in a test's parameter, as GoogleTest prints it.
-inline void PrintTo(ServerKind kind, std::ostream* out)
+inline void sleepMs(int milliseconds)
 {
-    *out << SoundServer::name(kind);
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
-
-// Runs a command with its output thrown away (or piped to *output), and
-// returns its process id. Its input is a pipe held open by *input, if given:
-// pacat stops recording at the end of its input.
-pid_t spawn(const std::vector<std::string>& arguments, int* output = nullptr, int* input = nullptr);
-
-void sleepMs(int milliseconds);
 // Polls until the condition holds or the time is up; tells which.
 bool waitFor(const std::function<bool()>& condition, int milliseconds);
 
-// Things a cue's path may name that would block, exhaust memory or loop if
-// read naively, made in the folder: a pipe with no writer, a folder, a
-// symlink loop, a device and a sparse 4 GiB file; with a missing name. Each
-// as {what it is, path}.
-std::vector<std::pair<std::string, std::string>> makeHostileCuePaths(const std::string& folder);
+// Made in the folder: what a cue's path may name that would block, exhaust
+// memory or loop if read naively, and files that hold no sound.
+std::vector<std::string> makeHostileCuePaths(const std::string& folder);
 
 }  // namespace spinzaro::testing
