@@ -33,6 +33,12 @@ constexpr Label lbAmount(int element)
     return static_cast<Label>(static_cast<int>(Label::lbAmount_0) + element);
 }
 
+// The lbAmount element a label is; -1 for any other label.
+constexpr int amountElement(Label label)
+{
+    return label < Label::lbAmount_0 ? -1 : static_cast<int>(label) - static_cast<int>(Label::lbAmount_0);
+}
+
 enum class Picture { imgMenu, imgCoins2, img50bill, img100Bill };
 enum class Button { cmdSpin, cmdQuit };
 enum class Timer { Timer1, Timer2, Timer3, tmrWait };

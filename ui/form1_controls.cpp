@@ -96,7 +96,7 @@ QLabel* Form1::makeAmount(const ControlDesign& design)
 {
     const Label row = labelNamed(design.name);
     // The prize the row pays at the opening stake; the element without a row stays empty.
-    const std::int16_t multiplier = amountMultiplier(static_cast<int>(row) - static_cast<int>(Label::lbAmount_0));
+    const std::int16_t multiplier = amountMultiplier(amountElement(row));
     const QString prize = multiplier == 0
                               ? QString()
                               : QString::fromStdString(formatMoney(Money::dollars(lowestStakeDollars) * multiplier));
@@ -106,7 +106,7 @@ QLabel* Form1::makeAmount(const ControlDesign& design)
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->move(pixelBox(design).topLeft());
     label->adjustSize();
-    label->setAccessibleName(payRowWords(row, label->text()));
+    label->setAccessibleName(payRowWords(amountElement(row), label->text()));
     controls_->add(row, label);
     return label;
 }

@@ -42,9 +42,9 @@ QString payLineWords(int amountElement)
     return {};
 }
 
-QString payRowWords(Label row, const QString& amount)
+QString payRowWords(int amountElement, const QString& amount)
 {
-    const QString line = payLineWords(static_cast<int>(row) - static_cast<int>(Label::lbAmount_0));
+    const QString line = payLineWords(amountElement);
     return line.isEmpty() ? amount : QCoreApplication::translate("Spoken", "%1 pays %2").arg(line, amount);
 }
 

@@ -18,7 +18,7 @@ QString symbolWords(int entry);
 // "bell bell bell" for the pay row lbAmount element shows; empty for none.
 QString payLineWords(int amountElement);
 // "bell bell bell pays $30.00": an lbAmount label as it is heard.
-QString payRowWords(Label row, const QString& amount);
+QString payRowWords(int amountElement, const QString& amount);
 // "pay table", "coins", "fifty-dollar bill", "hundred-dollar bill".
 QString pictureWords(Picture picture);
 // "Reel 2: bell", or "Reel 2: empty" before it shows a symbol; reels count from 0.

@@ -11,21 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include <optional>
-
 namespace spinzaro {
-
-namespace {
-
-// The element of an lbAmount label; none for any other label.
-std::optional<int> amountElement(Label label)
-{
-    if (label < Label::lbAmount_0)
-        return std::nullopt;
-    return static_cast<int>(label) - static_cast<int>(Label::lbAmount_0);
-}
-
-}  // namespace
 
 void WindowControls::add(Label label, QLabel* widget)
 {
@@ -63,19 +49,19 @@ void WindowControls::setCaption(Label label, std::string_view text)
     if (headings_.contains(label))
         target->setAccessibleName(tallyWords(headings_.at(label), caption));
     // Amounts grow to the right with their text; display boxes keep their size.
-    if (const std::optional<int> element = amountElement(label)) {
+    if (const int element = amountElement(label); element >= 0) {
         target->adjustSize();
-        target->setAccessibleName(payRowWords(label, caption));
+        target->setAccessibleName(payRowWords(element, caption));
         if (announcement_ != nullptr)
-            announcement_->amountWritten(*element, caption);
+            announcement_->amountWritten(element, caption);
     }
 }
 
 void WindowControls::setVisible(Label label, bool visible)
 {
     labels_.at(label)->setVisible(visible);
-    if (const std::optional<int> element = amountElement(label); element && announcement_ != nullptr)
-        announcement_->rowShown(*element, visible);
+    if (const int element = amountElement(label); element >= 0 && announcement_ != nullptr)
+        announcement_->rowShown(element, visible);
 }
 void WindowControls::setVisible(Picture picture, bool visible)
 {
