@@ -135,7 +135,7 @@ else()
 endif()
 # Only a session without XWayland needs the Wayland plugin, and it brings
 # QtQuick and the compositor libraries; apt installs recommendations anyway.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-liberation2")
 
 set(CPACK_SOURCE_GENERATOR TGZ)
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "\\\\.swp$")

@@ -1,7 +1,11 @@
 // The pictures the game ships, as the window will use them.
 #include "image_list.h"
 
+#include <QDirIterator>
+#include <QFile>
+#include <QFontDatabase>
 #include <QImage>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -79,6 +83,20 @@ TEST(PicturesTest, TheOtherPicturesHaveTheirSizesAndThePointersTheirHotSpots)
         ASSERT_EQ(image.size(), QSize(32, 32));
         EXPECT_GT(qAlpha(image.pixel(hotSpot)), 0);
         EXPECT_EQ(qAlpha(image.pixel(clear)), 0);
+    }
+}
+
+// Qt's SVG renderer takes font-family as one name, not a list: a list is a
+// family nobody has, and the text would come out in the desktop's default font.
+TEST(PicturesTest, TextInAPictureNamesOneInstalledFamily)
+{
+    const QRegularExpression familyAttribute(QStringLiteral("font-family=\"([^\"]*)\""));
+    for (QDirIterator source(QStringLiteral(":/art")); source.hasNext();) {
+        QFile file(source.next());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        for (const auto& match : familyAttribute.globalMatch(QString::fromUtf8(file.readAll())))
+            EXPECT_TRUE(QFontDatabase::hasFamily(match.captured(1)))
+                << file.fileName().toStdString() << ": " << match.captured(1).toStdString();
     }
 }
 
