@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Builds the benchmarks (the bench preset: Release, in build-bench) and prints the game's costs beside a bare Qt
-# window as a Markdown table.
-#   bench/run.sh      offscreen and under Xvfb, in about two minutes once built, then the cue players
+# Builds the benchmarks (the bench preset: Release, in build-bench) and prints the game's costs beside its
+# floor, a bare Qt window showing one label, as Markdown tables: offscreen and under Xvfb, then the cue players.
 # The environment may change: BENCH_STARTS (15), BENCH_ROUNDS (200), BENCH_REALTIME (1; 0 for normal priority),
 # BENCH_CUES (30).
 # Needs cmake, xvfb-run, dbus-run-session (dbus-daemon); for the cue players' table pulseaudio, pulseaudio-utils,
@@ -17,9 +16,8 @@ cues=${BENCH_CUES:-30}
 
 # Runs one program and files its key=value lines as "PLATFORM PROGRAM KEY VALUE".
 measure() {
-    local platform=$1 name=$2 seconds=$3
+    local platform=$1 name=$2 seconds=$3 output
     shift 3
-    local output
     if ! output=$(timeout "$seconds" "$@" 2>>"$BENCH_WORK/stderr.log"); then
         echo "run.sh: $name failed on $platform; its last words:" >&2
         tail -n 20 "$BENCH_WORK/stderr.log" >&2
@@ -30,15 +28,7 @@ measure() {
     done <<<"$output" >>"$BENCH_WORK/results"
 }
 
-# Start-up is timed from the exec of the program's image: the stamp is taken
-# in the child, just before it becomes the program.
-start_once() {
-    local platform=$1 name=$2
-    measure "$platform" "$name" 60 bash -c 'export SPINZARO_BENCH_EXEC_US=$EPOCHREALTIME; exec "$0"' "$bin/$name"
-}
-
-# Everything that depends on the window platform; run once offscreen and once
-# inside xvfb-run.
+# Everything that depends on the window platform; run once offscreen and once inside xvfb-run.
 measure_platform() {
     local platform=$1
     if [ "$platform" = offscreen ]; then
@@ -46,13 +36,15 @@ measure_platform() {
     else
         unset QT_QPA_PLATFORM  # the game picks xcb from DISPLAY, as it would on a desktop
     fi
-    # One warm-up start of each, then the two alternate so drifting load hits both alike.
+    # One warm-up start of each, then the two alternate so drifting load hits both alike. Start-up is
+    # timed from the exec of the program's image: the stamp is taken in the child, just before the exec.
     for run in $(seq 0 "$starts"); do
-        for name in game_window bare_window label_window; do
+        for name in game_window label_window; do
             if [ "$run" -eq 0 ]; then
                 timeout 60 "$bin/$name" >/dev/null 2>>"$BENCH_WORK/stderr.log"
             else
-                start_once "$platform" "$name"
+                measure "$platform" "$name" 60 bash -c 'export SPINZARO_BENCH_EXEC_US=$EPOCHREALTIME; exec "$0"' \
+                    "$bin/$name"
             fi
         done
     done
@@ -67,10 +59,9 @@ fi
 command -v xvfb-run >/dev/null || { echo "run.sh: xvfb-run is missing (apt-get install xvfb xauth)" >&2; exit 1; }
 
 echo "Building the benchmarks in $root/build-bench ..." >&2
-(cd "$root" && cmake --preset bench) >"${TMPDIR:-/tmp}/spinzaro-bench-cmake.log" 2>&1 ||
-    { cat "${TMPDIR:-/tmp}/spinzaro-bench-cmake.log" >&2; exit 1; }
-(cd "$root" && cmake --build --preset bench -j"$(nproc)") >>"${TMPDIR:-/tmp}/spinzaro-bench-cmake.log" 2>&1 ||
-    { tail -n 40 "${TMPDIR:-/tmp}/spinzaro-bench-cmake.log" >&2; exit 1; }
+log=${TMPDIR:-/tmp}/spinzaro-bench-cmake.log
+(cd "$root" && cmake --preset bench && cmake --build --preset bench -j"$(nproc)") >"$log" 2>&1 ||
+    { tail -n 40 "$log" >&2; exit 1; }
 
 BENCH_WORK=$(mktemp -d "${TMPDIR:-/tmp}/spinzaro-bench.XXXXXX")
 export BENCH_WORK
@@ -84,90 +75,66 @@ printf 'autospawn = no\n' >"$BENCH_WORK/client.conf"
 export PULSE_CLIENTCONFIG=$BENCH_WORK/client.conf
 export PULSE_SERVER=unix:$BENCH_WORK/no-server/native
 
-# At real-time priority where that is allowed, the X server and the session
-# bus included: on a shared machine the figures are then the programs' own,
-# not the other processes' load.
+# At real-time priority where that is allowed, the X server and the session bus included: on a shared
+# machine the figures are then the programs' own, not the other processes' load.
 priority=()
 [ "${BENCH_REALTIME:-1}" = 1 ] && chrt -f 10 true 2>/dev/null && priority=(chrt -f 10)
 
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
-schedule=$([ ${#priority[@]} -gt 0 ] && echo "real-time priority (SCHED_FIFO)" || echo "normal priority")
 begun=$SECONDS
-
 echo "Offscreen ..." >&2
 "${priority[@]}" "$0" --platform offscreen
-
 echo "Under Xvfb, with a session bus of its own ..." >&2
 # As on a desktop: Qt asks the session bus whether an accessibility bus runs.
 "${priority[@]}" dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" --platform xcb \
     2>>"$BENCH_WORK/stderr.log"
-
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 
-# ---- the table ----
-results=$BENCH_WORK/results
-values() { awk -v p="$1" -v g="$2" -v k="$3" '$1 == p && $2 == g && $3 == k { print $4 }' "$results"; }
+# ---- the tables ----
+values() { awk -v p="$1" -v g="$2" -v k="$3" '$1 == p && $2 == g && $3 == k { print $4 }' "$BENCH_WORK/results"; }
 median() { sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) print "nan"; else if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 one() { values "$@" | head -n 1; }
-# fmt VALUE DIVISOR DECIMALS
-fmt() { awk -v v="$1" -v d="$2" -v n="$3" 'BEGIN { if (v == "" || v == "nan") print "n/a"; else printf "%.*f\n", n, v / d }'; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a == "" || b == "" || b + 0 == 0) print "n/a"; else printf "%.2f\n", a / b }'; }
-row() { printf '| %s | %s | %s |\n' "$@"; }
+# calc EXPRESSION a b: one decimal or two, "n/a" where a figure is missing.
+calc() { awk -v a="$2" -v b="$3" "BEGIN { if (a == \"\" || a == \"nan\" || b == \"\" || b == \"nan\" || b == 0) print \"n/a\"; else printf $1 }"; }
 
 for platform in offscreen xcb; do
     seen=$(one "$platform" game_window platform)
-    if [ "$seen" != "$platform" ]; then
-        echo "run.sh: the $platform runs came up on platform '$seen'" >&2
-        exit 1
-    fi
+    [ "$seen" = "$platform" ] || { echo "run.sh: the $platform runs came up on platform '$seen'" >&2; exit 1; }
 done
 
 cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')
 echo
-echo "Spinzaro benchmarks, $(date -u +%F), nproc $(nproc), CPU $cpu, load average $load_before before and $load_after after, measured in $((SECONDS - begun)) s at $schedule"
+echo "Spinzaro benchmarks, $(date -u +%F), nproc $(nproc), CPU $cpu, load average $load_before before and" \
+    "$load_after after, measured in $((SECONDS - begun)) s$([ ${#priority[@]} -gt 0 ] && echo " at real-time priority (SCHED_FIFO)")"
 echo
-# compare PLATFORM KEY DIVISOR DECIMALS LABEL: the game, its two yardsticks
-# (a bare window, and a bare window that shows one label in the game's font,
-# the floor for any window with text) and the game's ratio to each.
-compare() {
-    local platform=$1 key=$2 divisor=$3 decimals=$4 label=$5 game bare floor
-    game=$(values "$platform" game_window "$key" | median)
-    bare=$(values "$platform" bare_window "$key" | median)
-    floor=$(values "$platform" label_window "$key" | median)
-    printf '| %s | %s | %s | %s | %s | %s | %s |\n' "$label" "$platform" "$(fmt "$game" "$divisor" "$decimals")" \
-        "$(fmt "$bare" "$divisor" "$decimals")" "$(fmt "$floor" "$divisor" "$decimals")" \
-        "$(ratio "$game" "$bare")" "$(ratio "$game" "$floor")"
-}
-echo "| metric | platform | game | bare window | bare window + label | game / bare | game / label |"
-echo "| --- | --- | ---: | ---: | ---: | ---: | ---: |"
+echo "| metric | platform | game | floor: bare window + label | game - floor | game / floor |"
+echo "| --- | --- | ---: | ---: | ---: | ---: |"
 for platform in offscreen xcb; do
-    compare "$platform" main_ms 1 1 "start-up to main(), median of $starts (ms)"
-    compare "$platform" built_ms 1 1 "start-up to window built, before show(), median of $starts (ms)"
-    compare "$platform" first_paint_ms 1 1 "start-up to first paint event, median of $starts (ms)"
-    compare "$platform" first_frame_ms 1 1 "start-up to first frame painted, median of $starts (ms)"
-    compare "$platform" vmhwm_kb 1024 1 "peak resident memory (VmHWM) at the first frame, median (MiB)"
+    for metric in "main_ms to main()" "built_ms to the window built, before show()" \
+        "first_paint_ms to the first paint event" "first_frame_ms to the first frame painted"; do
+        game=$(values "$platform" game_window "${metric%% *}" | median)
+        floor=$(values "$platform" label_window "${metric%% *}" | median)
+        printf '| start-up %s, median of %s (ms) | %s | %s | %s | %s | %s |\n' "${metric#* }" "$starts" "$platform" \
+            "$(calc '"%.1f", a' "$game" 1)" "$(calc '"%.1f", a' "$floor" 1)" "$(calc '"%+.1f", a - b' "$game" "$floor")" \
+            "$(calc '"%.2f", a / b' "$game" "$floor")"
+    done
+    game=$(values "$platform" game_window vmhwm_kb | median)
+    floor=$(values "$platform" label_window vmhwm_kb | median)
+    printf '| peak resident memory (VmHWM) at the first frame, median (MiB) | %s | %s | %s | %s | %s |\n' "$platform" \
+        "$(calc '"%.1f", a / 1024' "$game" 1)" "$(calc '"%.1f", a / 1024' "$floor" 1)" \
+        "$(calc '"%+.1f", (a - b) / 1024' "$game" "$floor")" "$(calc '"%.2f", a / b' "$game" "$floor")"
 done
 echo
-# The goal: the first frame within one 60 Hz frame of the label floor, and
-# peak memory within 1.2 times the floor's.
-for platform in offscreen xcb; do
-    late=$(awk -v a="$(values "$platform" game_window first_frame_ms | median)" \
-        -v b="$(values "$platform" label_window first_frame_ms | median)" 'BEGIN { printf "%.1f", a - b }')
-    memory=$(ratio "$(values "$platform" game_window vmhwm_kb | median)" "$(values "$platform" label_window vmhwm_kb | median)")
-    echo "- $platform: first frame $late ms after the label floor's (goal: at most 16.7)," \
-        "peak memory $memory times the floor's (goal: at most 1.2)."
-done
+echo "Goals: the first frame at most 16.7 ms (one 60 Hz frame) after the floor's, peak memory at most 1.2 times the floor's."
 echo
-row "metric" "platform" "game"
-row "---" "---" "---:"
+echo "| reel round, Spin press to evaluation (ms; ideal 150) | platform | median | 99th percentile | maximum | 99th percentile within 5 ms of 150 |"
+echo "| --- | --- | ---: | ---: | ---: | --- |"
 for platform in offscreen xcb; do
-    n=$(fmt "$(one "$platform" reel_timing rounds)" 1 0)
-    row "reel round, Spin press to evaluation, median of $n (ms; ideal 150)" "$platform" \
-        "$(fmt "$(one "$platform" reel_timing round_median_ms)" 1 1)"
-    row "reel round, 99th percentile (ms; ideal 150)" "$platform" \
-        "$(fmt "$(one "$platform" reel_timing round_p99_ms)" 1 1)"
-    row "reel round, maximum (ms)" "$platform" "$(fmt "$(one "$platform" reel_timing round_max_ms)" 1 1)"
-    row "reel round, 99th percentile within 5 ms of 150" "$platform" "$(one "$platform" reel_timing round_p99_within_5ms)"
+    printf '| %s rounds | %s | %s | %s | %s | %s |\n' "$(one "$platform" reel_timing rounds | cut -d. -f1)" "$platform" \
+        "$(calc '"%.1f", a' "$(one "$platform" reel_timing round_median_ms)" 1)" \
+        "$(calc '"%.1f", a' "$(one "$platform" reel_timing round_p99_ms)" 1)" \
+        "$(calc '"%.1f", a' "$(one "$platform" reel_timing round_max_ms)" 1)" \
+        "$(one "$platform" reel_timing round_p99_within_5ms)"
 done
 
 if [ -x "$bin/cue_bench" ]; then

@@ -42,7 +42,7 @@ protected:
         report("main_ms", mainMs_);
         report("built_ms", builtMs_);
         report("first_paint_ms", firstPaintMs_);
-        report("vmhwm_kb", static_cast<double>(statusField("VmHWM").value_or(-1)));
+        report("vmhwm_kb", peakResidentKb());
         QApplication::quit();
     }
 
