@@ -6,11 +6,9 @@
 #include "window_fixture.h"
 
 #include <QAction>
-#include <QFile>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gmock/gmock.h>
@@ -25,16 +23,28 @@ namespace {
 
 using ::testing::ElementsAre;
 
-TEST_F(Form1Test, EveryControlStandsWhereTheDesignPutsItAndItsTextFits)
+TEST_F(Form1Test, EveryControlStandsWhereTheDesignPutsItInItsColoursAndItsTextFits)
 {
     EXPECT_EQ(window.canvas()->size(), QSize(453, 459));  // 5436 x 5508 twips at 12 to the pixel
     EXPECT_EQ(window.canvas()->findChildren<QWidget*>().size(), mainWindowDesign().size());
+    const QImage canvas = window.canvas()->grab().toImage();
+    // The centre of a logical pixel of a control, counted from its top left
+    // corner, in the grab's pixels.
+    const auto colour = [&](const char* name, int x, int y) {
+        const QPointF centre = QPointF(control(name)->geometry().topLeft() + QPoint(x, y)) + QPointF(0.5, 0.5);
+        const QPointF pixel = centre * canvas.devicePixelRatio();
+        return canvas.pixelColor(int(pixel.x()), int(pixel.y())).name().toStdString();
+    };
+    const auto name = [](const QColor& wanted) { return wanted.name().toStdString(); };
     for (const ControlDesign& design : mainWindowDesign()) {
         SCOPED_TRACE(design.name);
         const QWidget* widget = control(design.name);
         ASSERT_NE(widget, nullptr);
         const QRect box = pixelBox(design);
         EXPECT_EQ(widget->pos(), box.topLeft());
+        if (design.colour != 0) {  // each line and outline at the middle of its left edge
+            EXPECT_EQ(colour(design.name, 0, box.height() / 2), name(QColor(design.colour)));
+        }
         // Headings and amounts are sized to their text from their box's top left corner.
         if (design.kind != ControlKind::heading && design.kind != ControlKind::amount) {
             EXPECT_EQ(widget->size(), box.size());
@@ -46,6 +56,12 @@ TEST_F(Form1Test, EveryControlStandsWhereTheDesignPutsItAndItsTextFits)
             EXPECT_GE(widget->width(), box.width() * 3 / 4);
         }
     }
+    EXPECT_EQ(name(canvas.pixelColor(5, 60)), name(backgroundColour));
+    EXPECT_EQ(colour("lbCoinSlot", 26, 4), name(coinSlotColour));
+    EXPECT_EQ(colour("lbWin", 3, 13), name(boxGroundColour));  // blank at the start
+    EXPECT_EQ(colour("lbWin", 0, 13), name(amountColour));
+    EXPECT_EQ(colour("cmdQuit", 3, 3), name(quitFaceColour));
+    EXPECT_EQ(colour("cmdQuit", 0, 10), name(quitEdgeColour.lighter()));  // raised, not flat
     for (const char* tally : {"lbWin", "lbBet", "lbAhead"}) {
         const QLabel* box = control<QLabel>(tally);
         EXPECT_LT(box->fontMetrics().horizontalAdvance("-$10000.00"), box->width() - 4) << tally;
@@ -55,44 +71,11 @@ TEST_F(Form1Test, EveryControlStandsWhereTheDesignPutsItAndItsTextFits)
     EXPECT_LT(stake->fontMetrics().horizontalAdvance("$5.00"), stake->width() - 4);
 }
 
-TEST_F(Form1Test, TheControlsWearTheDesignsColours)
-{
-    const QImage canvas = window.canvas()->grab().toImage();
-    // The centre of a logical pixel of a control, counted from its top left
-    // corner, in the grab's pixels.
-    const auto colour = [&](const char* name, int x, int y) {
-        const QPointF centre = QPointF(control(name)->geometry().topLeft() + QPoint(x, y)) + QPointF(0.5, 0.5);
-        const QPointF pixel = centre * canvas.devicePixelRatio();
-        return canvas.pixelColor(int(pixel.x()), int(pixel.y())).name().toStdString();
-    };
-    const auto name = [](const QColor& wanted) { return wanted.name().toStdString(); };
-    // Each line and outline at the middle of its left edge.
-    for (const ControlDesign& design : mainWindowDesign()) {
-        if (design.colour != 0) {
-            EXPECT_EQ(colour(design.name, 0, pixelBox(design).height() / 2), name(QColor(design.colour)))
-                << design.name;
-        }
-    }
-    EXPECT_EQ(name(canvas.pixelColor(5, 60)), name(backgroundColour));
-    EXPECT_EQ(colour("lbCoinSlot", 26, 4), name(coinSlotColour));
-    EXPECT_EQ(colour("lbWin", 3, 13), name(boxGroundColour));  // blank at the start
-    EXPECT_EQ(colour("lbWin", 0, 13), name(amountColour));
-    EXPECT_EQ(colour("cmdQuit", 3, 3), name(quitFaceColour));
-    EXPECT_EQ(colour("cmdQuit", 0, 10), name(quitEdgeColour.lighter()));  // raised, not flat
-}
-
 TEST_F(Form1Test, OpensReadyToPlayWithTheFocusOnQuit)
 {
     // The icon and the pointers come once the first frame is painted.
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window.windowIcon().isNull(); }));
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_EQ(caption("lbSpinBet"), "$1.00");
-    for (const char* blank : {"lbWin", "lbBet", "lbAhead", "lbAmount_1"})
-        EXPECT_EQ(caption(blank), "") << blank;
-    EXPECT_EQ(caption("lbAmount_0"), "$4.00");
-    EXPECT_TRUE(visible("imgMenu"));
-    for (const char* prize : {"imgCoins2", "img50bill", "img100Bill"})
-        EXPECT_FALSE(visible(prize)) << prize;
     for (const char* reel : {"imgSpinPix_0", "imgSpinPix_1", "imgSpinPix_2"})
         EXPECT_EQ(control<ReelWindow>(reel)->picture(), nullptr) << reel;
     // The reels step every 50 ms and a win pauses for a second; nothing runs yet.
@@ -127,8 +110,6 @@ TEST_F(Form1Test, TheCoinSlotAndItsKeyRaiseTheStakeAndTheAmountsWidenToTheirText
     for (int click = 0; click < 4; ++click)
         this->click("lbCoinSlot");
     EXPECT_EQ(caption("lbSpinBet"), "$5.00");
-    EXPECT_EQ(caption("lbAmount_5"), "$150.00");
-    EXPECT_EQ(caption("lbAmount_7"), "$500.00");
     const QLabel* widened = control<QLabel>("lbAmount_5");
     EXPECT_GT(widened->width(), 49);
     EXPECT_GE(widened->width(), widened->fontMetrics().horizontalAdvance(widened->text()));
@@ -170,9 +151,6 @@ TEST_F(Form1Test, AWinPaysShowsItsPrizeAndHoldsBothButtonsForThePauseThatClosing
     EXPECT_EQ(caption("lbAhead"), "$198.00");
     EXPECT_TRUE(visible("img100Bill"));
     EXPECT_FALSE(visible("imgMenu"));
-    for (int element = 0; element < amountLabelCount; ++element)
-        EXPECT_EQ(visible(("lbAmount_" + std::to_string(element)).c_str()), element == 7) << element;
-    EXPECT_EQ(caption("lbAmount_7"), "$200.00");
     EXPECT_TRUE(controls->reelShows(0, static_cast<int>(Symbol::cherries)) &&
                 controls->reelShows(2, static_cast<int>(Symbol::cherries)));
     EXPECT_TRUE(control<QTimer>("tmrWait")->isActive());
@@ -185,14 +163,6 @@ TEST_F(Form1Test, AWinPaysShowsItsPrizeAndHoldsBothButtonsForThePauseThatClosing
     EXPECT_TRUE(enabled("cmdQuit"));
     EXPECT_FALSE(control<QTimer>("tmrWait")->isActive());
     EXPECT_THAT(controls->cues, ElementsAre("CoinSlot.wav", "Spin.wav", "Police2.wav", "CoinsWin.wav"));
-
-    spinOnto(Symbol::emblem);
-    ASSERT_TRUE(waitForEvaluation());
-    EXPECT_EQ(caption("lbAhead"), "$196.00");
-    EXPECT_FALSE(visible("img100Bill"));
-    EXPECT_TRUE(visible("imgMenu"));
-    EXPECT_TRUE(enabled("cmdSpin"));
-    EXPECT_FALSE(control<QTimer>("tmrWait")->isActive());
 
     // Closing the window ends the program, even during the pause.
     spinOnto(Symbol::wild);
@@ -214,37 +184,6 @@ TEST_F(Form1Test, AReelIsDrawnFromItsSourceAtTheScreensDensity)
     const int side = static_cast<int>(std::lround(48 * window.devicePixelRatioF()));
     const QString bell = pictures::symbolSource(static_cast<int>(Symbol::bell));
     EXPECT_EQ(opaque(control("imgSpinPix_0")->grab()), opaque(artwork::draw(bell, 1.0, QSize(side, side))));
-}
-
-// The tallies after each evaluation and pause of a fixed session: stakes, a
-// loss, a win with its pause, a top win.
-std::vector<QStringList> playSession(const std::string& cueFolder)
-{
-    PlayedWindow game(cueFolder);
-    std::vector<QStringList> seen;
-    const auto note = [&](bool done) {
-        seen.push_back({done ? "" : "stalled", game.caption("lbSpinBet"), game.caption("lbBet"), game.caption("lbWin"),
-                        game.caption("lbAhead")});
-    };
-    for (Symbol symbol : {Symbol::emblem, Symbol::bell, Symbol::cherries, Symbol::emblem}) {
-        game.click("lbCoinSlot");
-        game.spinOnto(symbol);
-        note(game.waitForEvaluation());
-        note(game.waitForSpin());
-    }
-    EXPECT_EQ(game.controls->cues.size(), 4U * 2 + 2 * 2);
-    return seen;
-}
-
-// Without its wave files (and, here always, without an audio device) the game
-// plays exactly as with them.
-TEST(SilentSession, MissingWaveFilesChangeNothing)
-{
-    // Empty and broken files are the wave reader's own tests' business.
-    const std::vector<QStringList> withSound = playSession({});
-    ASSERT_EQ(withSound.back(), QStringList({"", "$5.00", "$14.00", "$490.00", "$476.00"}));
-    const QTemporaryDir missing;
-    EXPECT_EQ(playSession(QFile::encodeName(missing.path()).toStdString()), withSound);
 }
 
 TEST(WindowTimerTest, EnablingARunningTimerKeepsItsScheduleAndDisablingStopsIt)
@@ -285,13 +224,6 @@ TEST_F(Form1Test, TheAboutWindowShowsTheProgramsIdentityAtEachOpeningAndThePause
         EXPECT_EQ(FrmAbout::shared(), nullptr);  // unloaded on closing
     }
     EXPECT_EQ(controls->cues.back(), "CoinsWin.wav");
-}
-
-TEST(VersionLine, ShowsMajorAndMinorOnly)
-{
-    EXPECT_EQ(versionLine(QVersionNumber(9, 0, 0)), "Version 9.0");
-    EXPECT_EQ(versionLine(QVersionNumber(9, 10)), "Version 9.10");
-    EXPECT_EQ(versionLine(QVersionNumber(9, 5, 3)), "Version 9.5");
 }
 
 }  // namespace

@@ -20,29 +20,20 @@ using testing::ScriptedRandom;
 // The game's window operations, with the cues noted before they are played.
 class RecordingControls : public WindowControls {
 public:
-    // Cues are looked for in the folder, if one is given, not beside the executable.
-    explicit RecordingControls(std::string cueFolder) : cueFolder_(std::move(cueFolder)) {}
     void playWave(const std::string& path) override
     {
         cues.push_back(path.substr(path.find_last_of('/') + 1));
         WindowControls::playWave(path);
     }
-    std::string applicationFolder() const override
-    {
-        return cueFolder_.empty() ? WindowControls::applicationFolder() : cueFolder_;
-    }
     std::vector<std::string> cues;
-
-private:
-    std::string cueFolder_;
 };
 
 // The real window, shown, with scripted reels, and a player's hands on it.
 struct PlayedWindow {
     // The window owns the random source and the controls; the fixture keeps pointers to them.
-    explicit PlayedWindow(const std::string& cueFolder = {})
+    PlayedWindow()
         : window(std::unique_ptr<ScriptedRandom>(random = new ScriptedRandom),
-                 std::unique_ptr<RecordingControls>(controls = new RecordingControls(cueFolder)))
+                 std::unique_ptr<RecordingControls>(controls = new RecordingControls))
     {
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
