@@ -23,7 +23,7 @@ fail() {
 dpkg-deb -c "$package" >"$out/contents"
 grep -q ' ./usr/games/spinzaro -> ' "$out/contents" || fail "no launcher in /usr/games"
 ! grep -q ' ./usr/bin/' "$out/contents" || fail "something in /usr/bin"
-[ "$(dpkg-deb -f "$package" Recommends)" = qt6-wayland ] || fail "qt6-wayland is not recommended"
+[ "$(dpkg-deb -f "$package" Recommends)" = "qt6-wayland, fonts-liberation2" ] || fail "qt6-wayland and fonts-liberation2 are not recommended"
 [[ "$(dpkg-deb -f "$package" Depends)" != *qt6-wayland* ]] || fail "qt6-wayland is a hard dependency"
 
 # The listing names its menu entry, which must lie where a software centre looks.

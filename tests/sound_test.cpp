@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <memory>
 #include <optional>
 
 namespace spinzaro {
@@ -53,6 +54,7 @@ protected:
             GTEST_SKIP() << SoundServer::name(GetParam()) << " tests need a private server: " << missing;
         writeTone(folder_.file("long.wav"), 1.0, quiet);
         writeTone(folder_.file("short.wav"), 0.5, loud);
+        player_ = std::make_unique<CuePlayer>(server_.address());
     }
 
     void TearDown() override { EXPECT_EQ(::testing::internal::GetCapturedStderr(), "") << "the sound layer printed"; }
@@ -70,124 +72,143 @@ protected:
     Heard loudSince(std::size_t from) const { return hear(recorder_->samples(), loudLow, 32768, from); }
 
     // Plays the short cue, again each second it is not heard in full.
-    bool shortCueHeardInFull(CuePlayer& player, int seconds = 2)
+    bool shortCueHeardInFull(int seconds = 2)
     {
         for (int second = 0; second < seconds; ++second) {
             const std::size_t from = recorder_->samples().size();
-            player.play(folder_.file("short.wav"));
+            player_->play(folder_.file("short.wav"));
             if (waitFor([&] { return loudSince(from).longestRunMs >= 480; }, 1000))
                 return true;
         }
         return false;
     }
 
+    // The newest cue cuts off the one before, the same one restarts from its
+    // beginning. The gaps are measured, not assumed: a busy machine may oversleep.
+    void expectTheNewestCueCutsOffTheOneBefore()
+    {
+        const std::size_t from = recorder_->samples().size();
+        const auto playFor = [&](const char* cue, int ms) {
+            const auto asked = std::chrono::steady_clock::now();
+            player_->play(folder_.file(cue));
+            sleepMs(ms);
+            return static_cast<int>((std::chrono::steady_clock::now() - asked) / std::chrono::milliseconds(1));
+        };
+        const int longFor = playFor("long.wav", 300);
+        const int shortFor = playFor("short.wav", 200);
+        player_->play(folder_.file("short.wav"));
+        waitFor([&] { return loudSince(from).longestRunMs >= shortFor + 500 - 40; }, 3000);
+        sleepMs(100);  // for anything that should not be there
+        EXPECT_NEAR(hear(recorder_->samples(), quietLow, quietHigh, from).totalMs, longFor, 60)
+            << "the long cue cut off";
+        EXPECT_GE(loudSince(from).longestRunMs, shortFor + 500 - 40) << "part of it, then the whole of it again";
+        EXPECT_LE(loudSince(from).totalMs, shortFor + 500 + 60);
+    }
+
+    // Between cues the stream stays, corked, and asks nothing of the sink
+    // (which a recorder of its monitor would keep awake).
+    void expectTheIdleSinkSuspendsWithTheStreamKept()
+    {
+        recorder_.reset();
+        player_->play(folder_.file("short.wav"));
+        EXPECT_TRUE(
+            waitFor([&] { return server_.pactl("list short sinks").find("SUSPENDED") != std::string::npos; }, 10'000))
+            << "the idle sink suspends";
+        const std::string streams = server_.pactl("list short sink-inputs");
+        EXPECT_EQ(std::count(streams.begin(), streams.end(), '\n'), 1) << "one stream, kept";
+        recorder_.emplace(server_.address());
+    }
+
+    // Each of the server's processes stalled in turn: with the front that
+    // speaks the protocol stopped nothing answers; with PipeWire's own
+    // stopped, its front answers but nothing plays.
+    void expectNothingWaitsOnAStalledServer()
+    {
+        for (const std::string& process : server_.processes()) {
+            SCOPED_TRACE(process);
+            ASSERT_TRUE(shortCueHeardInFull());
+            server_.signal(process, SIGSTOP);
+            // Each call only hands the path over; a generous bound, as the machine may be busy.
+            const auto started = std::chrono::steady_clock::now();
+            for (int call = 0; call < 15; ++call, sleepMs(100))
+                player_->play(folder_.file(call % 2 == 0 ? "short.wav" : "long.wav"));
+            player_->stop();
+            player_ = std::make_unique<CuePlayer>(server_.address());  // ending a player does not wait either
+            EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(1500 + 1000));
+            server_.signal(process, SIGCONT);
+            EXPECT_TRUE(shortCueHeardInFull()) << "within two seconds";
+        }
+    }
+
+    // The real window: its rounds go on at their own pace while the server
+    // is stalled, and its cues sound again once it answers.
+    void expectTheWindowPlaysOnWhileTheServerIsStalled()
+    {
+        ::setenv("PULSE_SERVER", server_.address().c_str(), 1);  // read by the window's cue player as it connects
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});  // Qt's own notes
+        PlayedWindow game;
+        const auto losingRound = [&game] {  // milliseconds from the Spin press until the reels are evaluated
+            QElapsedTimer clock;
+            clock.start();
+            game.spinOnto(Symbol::emblem);
+            EXPECT_TRUE(QTest::qWaitFor([&] { return game.evaluated(); }, 5000));
+            game.click("lbCoinSlot");
+            return clock.elapsed();
+        };
+        losingRound();  // connected
+        for (const std::string& process : server_.processes())
+            server_.signal(process, SIGSTOP);
+        // Three 50 ms timer periods; a player waiting on the server would hold
+        // the round until the server answers, which it never does here.
+        for (int round = 0; round < 3; ++round)
+            EXPECT_LT(losingRound(), 1000) << "round " << round;
+        for (const std::string& process : server_.processes())
+            server_.signal(process, SIGCONT);
+        const std::size_t resumed = recorder_->samples().size();
+        // A round for each look, as the first cues may meet a server still waking.
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                losingRound();
+                return hear(recorder_->samples(), 2000, 32768, resumed).totalMs >= 300;
+            },
+            5000))
+            << "the spin cue sounds again";
+    }
+
     TempFolder folder_;
     SoundServer server_{GetParam()};
     std::optional<MonitorRecorder> recorder_;
+    std::unique_ptr<CuePlayer> player_;
 };
 
 // One story per server, from a late start to a restart, then the real window.
 TEST_P(CuePlayerTest, EachCueSoundsAsAskedAndNothingWaitsWhateverTheServerOrTheFilesDo)
 {
-    auto player = std::make_unique<CuePlayer>(server_.address());  // no server yet
-    player->play(folder_.file("short.wav"));
+    player_->play(folder_.file("short.wav"));  // no server yet
     ASSERT_TRUE(start());
-    EXPECT_TRUE(shortCueHeardInFull(*player)) << "after a late start";
-
-    // The newest cue cuts off the one before, the same one restarts from its
-    // beginning. The gaps are measured, not assumed: a busy machine may oversleep.
-    const std::size_t from = recorder_->samples().size();
-    const auto playFor = [&](const char* cue, int ms) {
-        const auto asked = std::chrono::steady_clock::now();
-        player->play(folder_.file(cue));
-        sleepMs(ms);
-        return static_cast<int>((std::chrono::steady_clock::now() - asked) / std::chrono::milliseconds(1));
-    };
-    const int longFor = playFor("long.wav", 300);
-    const int shortFor = playFor("short.wav", 200);
-    player->play(folder_.file("short.wav"));
-    waitFor([&] { return loudSince(from).longestRunMs >= shortFor + 500 - 40; }, 3000);
-    sleepMs(100);  // for anything that should not be there
-    EXPECT_NEAR(hear(recorder_->samples(), quietLow, quietHigh, from).totalMs, longFor, 60) << "the long cue cut off";
-    EXPECT_GE(loudSince(from).longestRunMs, shortFor + 500 - 40) << "part of it, then the whole of it again";
-    EXPECT_LE(loudSince(from).totalMs, shortFor + 500 + 60);
+    EXPECT_TRUE(shortCueHeardInFull()) << "after a late start";
+    expectTheNewestCueCutsOffTheOneBefore();
 
     // What lies at a cue's path may change between two cues: nothing there
     // holds the player up, and the next real cue sounds.
     fs::copy_file(folder_.file("short.wav"), folder_.file("pipe.wav"));
-    player->play(folder_.file("pipe.wav"));
+    player_->play(folder_.file("pipe.wav"));
     fs::remove(folder_.file("pipe.wav"));  // a pipe with no writer takes its place
     for (const std::string& path : makeHostileCuePaths(folder_.path.string()))
-        player->play(path);
-    EXPECT_TRUE(shortCueHeardInFull(*player)) << "after hostile paths";
+        player_->play(path);
+    EXPECT_TRUE(shortCueHeardInFull()) << "after hostile paths";
 
-    // Between cues the stream stays, corked, and asks nothing of the sink
-    // (which a recorder of its monitor would keep awake).
-    recorder_.reset();
-    player->play(folder_.file("short.wav"));
-    EXPECT_TRUE(
-        waitFor([&] { return server_.pactl("list short sinks").find("SUSPENDED") != std::string::npos; }, 10'000))
-        << "the idle sink suspends";
-    const std::string streams = server_.pactl("list short sink-inputs");
-    EXPECT_EQ(std::count(streams.begin(), streams.end(), '\n'), 1) << "one stream, kept";
+    expectTheIdleSinkSuspendsWithTheStreamKept();
+    expectNothingWaitsOnAStalledServer();
 
-    // Each of the server's processes stalled in turn: with the front that
-    // speaks the protocol stopped nothing answers; with PipeWire's own
-    // stopped, its front answers but nothing plays.
-    recorder_.emplace(server_.address());
-    for (const std::string& process : server_.processes()) {
-        SCOPED_TRACE(process);
-        ASSERT_TRUE(shortCueHeardInFull(*player));
-        server_.signal(process, SIGSTOP);
-        // Each call only hands the path over; a generous bound, as the machine may be busy.
-        const auto started = std::chrono::steady_clock::now();
-        for (int call = 0; call < 15; ++call, sleepMs(100))
-            player->play(folder_.file(call % 2 == 0 ? "short.wav" : "long.wav"));
-        player->stop();
-        player = std::make_unique<CuePlayer>(server_.address());  // ending a player does not wait either
-        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(1500 + 1000));
-        server_.signal(process, SIGCONT);
-        EXPECT_TRUE(shortCueHeardInFull(*player)) << "within two seconds";
-    }
-
-    player->play(folder_.file("long.wav"));
+    player_->play(folder_.file("long.wav"));
     sleepMs(100);
     server_.kill();  // in the middle of a cue
-    player->play(folder_.file("short.wav"));
+    player_->play(folder_.file("short.wav"));
     ASSERT_TRUE(start());
-    EXPECT_TRUE(shortCueHeardInFull(*player)) << "after a restart";
+    EXPECT_TRUE(shortCueHeardInFull()) << "after a restart";
 
-    // The real window: its rounds go on at their own pace while the server
-    // is stalled, and its cues sound again once it answers.
-    ::setenv("PULSE_SERVER", server_.address().c_str(), 1);  // read by the window's cue player as it connects
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});  // Qt's own notes
-    PlayedWindow game;
-    const auto losingRound = [&game] {  // milliseconds from the Spin press until the reels are evaluated
-        QElapsedTimer clock;
-        clock.start();
-        game.spinOnto(Symbol::emblem);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return game.evaluated(); }, 5000));
-        game.click("lbCoinSlot");
-        return clock.elapsed();
-    };
-    losingRound();  // connected
-    for (const std::string& process : server_.processes())
-        server_.signal(process, SIGSTOP);
-    // Three 50 ms timer periods; a player waiting on the server would hold
-    // the round until the server answers, which it never does here.
-    for (int round = 0; round < 3; ++round)
-        EXPECT_LT(losingRound(), 1000) << "round " << round;
-    for (const std::string& process : server_.processes())
-        server_.signal(process, SIGCONT);
-    const std::size_t resumed = recorder_->samples().size();
-    // A round for each look, as the first cues may meet a server still waking.
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            losingRound();
-            return hear(recorder_->samples(), 2000, 32768, resumed).totalMs >= 300;
-        },
-        5000))
-        << "the spin cue sounds again";
+    expectTheWindowPlaysOnWhileTheServerIsStalled();
 }
 
 INSTANTIATE_TEST_SUITE_P(Servers, CuePlayerTest, ::testing::Values(ServerKind::pulseAudio, ServerKind::pipeWire),
