@@ -11,13 +11,7 @@
 namespace spinzaro {
 namespace {
 
-using ::testing::AllOf;
-using ::testing::Eq;
-using ::testing::HasSubstr;
-using ::testing::IsEmpty;
-using ::testing::Matcher;
-using ::testing::Not;
-using ::testing::StartsWith;
+using namespace ::testing;
 
 // The game's exit code, standard error and output, run with no display
 // unless the assignments give one.
