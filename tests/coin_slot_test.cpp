@@ -27,6 +27,11 @@ TEST_F(CoinSlotTest, LoadingStakesOneDollarAndEachCoinAddsOneUpToFiveThenStartsA
                             "caption lbAmount_5 $30.00", "caption lbAmount_6 $50.00", "caption lbAmount_7 $100.00"));
     EXPECT_EQ(window.cues, std::vector<Cue>(5, Cue::coinSlot));
     EXPECT_EQ(window.caption(Label::lbBet), "");
+
+    // The window finds a row's element from its label, and none from another label.
+    for (int element = 0; element < amountLabelCount; ++element)
+        EXPECT_EQ(amountElement(lbAmount(element)), element);
+    EXPECT_EQ(amountElement(Label::lbSpinBet), -1);
 }
 
 TEST_F(CoinSlotTest, ACoinDuringThePauseRewritesEveryRowButShowsOrHidesNothing)
