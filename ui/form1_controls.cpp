@@ -97,17 +97,14 @@ QLabel* Form1::makeAmount(const ControlDesign& design)
     const Label row = labelNamed(design.name);
     // The prize the row pays at the opening stake; the element without a row stays empty.
     const std::int16_t multiplier = amountMultiplier(amountElement(row));
-    const QString prize = multiplier == 0
-                              ? QString()
-                              : QString::fromStdString(formatMoney(Money::dollars(lowestStakeDollars) * multiplier));
-    auto* label = new QLabel(prize, canvas_);
+    auto* label = new QLabel(canvas_);
     label->setFont(designFont(96, QFont::Bold));
     setColour(label, QPalette::WindowText, amountColour);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->move(pixelBox(design).topLeft());
-    label->adjustSize();
-    label->setAccessibleName(payRowWords(amountElement(row), label->text()));
     controls_->add(row, label);
+    // Written as the game writes it, so it is sized and named for a screen reader the same way.
+    controls_->setCaption(row, multiplier == 0 ? "" : formatMoney(Money::dollars(lowestStakeDollars) * multiplier));
     return label;
 }
 
