@@ -1,8 +1,8 @@
 // The sound cues and the wave file each one plays: the one list of the
-// game's waves, which the build copies and installs from.
+// game's waves. The build ships the waves of assets/sounds, and the installed
+// game's test checks that they are exactly these.
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <string>
@@ -20,11 +20,11 @@ struct CueFile {
 };
 
 inline constexpr auto cueFiles = std::to_array<CueFile>({
-    {Cue::spin, "\\Spin.wav"},
-    {Cue::coinSlot, "\\CoinSlot.wav"},
-    {Cue::bell, "\\slotbell2.wav"},
-    {Cue::police, "\\Police2.wav"},
-    {Cue::coinsWin, "\\CoinsWin.wav"},
+    {Cue::spin, "Spin.wav"},
+    {Cue::coinSlot, "CoinSlot.wav"},
+    {Cue::bell, "slotbell2.wav"},
+    {Cue::police, "Police2.wav"},
+    {Cue::coinsWin, "CoinsWin.wav"},
 });
 
 constexpr std::string_view cueFile(Cue cue)
@@ -35,17 +35,14 @@ constexpr std::string_view cueFile(Cue cue)
     return {};
 }
 
-// Each file is named the way the game always has, after a backslash; cuePath
-// turns that backslash into the platform's separator.
-static_assert(std::ranges::all_of(cueFiles, [](const CueFile& entry) { return entry.file.starts_with('\\'); }));
-
-// Appends a cue's file to the folder as it stands: nothing else is added or
-// looked for, so a root folder yields a doubled separator.
-inline std::string cuePath(std::string_view folder, std::string_view fileLiteral)
+// Appends a cue's file to the folder as it stands, after one separator:
+// nothing else is added or looked for, so a root folder yields a doubled
+// separator.
+inline std::string cuePath(std::string_view folder, std::string_view file)
 {
     std::string path(folder);
     path += static_cast<char>(std::filesystem::path::preferred_separator);
-    path += fileLiteral.substr(1);
+    path += file;
     return path;
 }
 

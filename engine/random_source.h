@@ -21,7 +21,6 @@ public:
     explicit ClockSeededRandom(std::uint32_t seed = 0) : generator_(seed) {}
     void seedFromClock() override;
     float next() override;
-    void seed(std::uint32_t value) { generator_.seed(value); }
 
 private:
     std::mt19937 generator_;

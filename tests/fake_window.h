@@ -128,7 +128,7 @@ inline void PrintTo(Symbol symbol, std::ostream* out)
 }
 inline void PrintTo(Cue cue, std::ostream* out)
 {
-    *out << cueFile(cue).substr(1);
+    *out << cueFile(cue);
 }
 
 }  // namespace spinzaro

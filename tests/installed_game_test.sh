@@ -21,9 +21,14 @@ trap cleanup EXIT
 cmake --install "$build" --prefix "$stage/prefix" >/dev/null
 launcher="$stage/prefix/bin/spinzaro"
 game_dir=$(dirname "$(readlink -f "$launcher")")
-for wave in $("$cue_table"); do
-    [ -f "$game_dir/$wave" ] || { echo "missing beside the installed executable: $wave"; exit 1; }
-done
+# Exactly the cue table's waves, no fewer and no more.
+installed=$(cd "$game_dir" && ls -- *.wav | sort)
+expected=$("$cue_table" | sort)
+if [ "$installed" != "$expected" ]; then
+    echo "beside the installed executable: $installed"
+    echo "the cue table names: $expected"
+    exit 1
+fi
 
 # The client area lies below the menu bar, so the slot is found from the bottom.
 read -r _ _ _ _ client_height < <("$layout_table" | grep '^client ')

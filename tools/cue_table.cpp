@@ -7,6 +7,6 @@
 int main()
 {
     for (const spinzaro::CueFile& entry : spinzaro::cueFiles)
-        std::printf("%.*s\n", static_cast<int>(entry.file.size() - 1), entry.file.data() + 1);
+        std::printf("%.*s\n", static_cast<int>(entry.file.size()), entry.file.data());
     return 0;
 }

@@ -30,7 +30,6 @@ public:
     ~Form1() override;
 
     const SlotMachine& machine() const { return machine_; }
-    const WindowControls& controls() const { return *controls_; }
     QWidget* canvas() const { return canvas_; }
 
 signals:

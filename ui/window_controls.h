@@ -36,7 +36,6 @@ public:
     void addAnnouncement(Announcement* widget) { announcement_ = widget; }
 
     QPushButton* button(Button button) const { return buttons_.at(button); }
-    WindowTimer* timer(Timer timer) const { return timers_.at(timer); }
     const ImageList& imageList() const { return imageList_; }
     // Between rounds only: the reels then show the same objects, redrawn,
     // and the pictures already drawn are drawn again.
