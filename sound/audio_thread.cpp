@@ -1,6 +1,7 @@
 // The audio thread: one request at a time, one stream kept open and corked
 // between cues, and a fresh connection whenever the server was lost or
-// stopped answering.
+// stopped answering. Its states are AudioThread::State; enter() is the one
+// place that moves between them, and sets the deadline of the state entered.
 #include "audio_thread.h"
 
 #include <pulse/proplist.h>
@@ -18,6 +19,14 @@ static void forget(pa_operation* operation)
 {
     if (operation != nullptr)
         pa_operation_unref(operation);
+}
+
+static void cancel(pa_operation*& operation)
+{
+    if (operation == nullptr)
+        return;
+    pa_operation_cancel(operation);
+    pa_operation_unref(std::exchange(operation, nullptr));
 }
 
 void AudioThread::run()
@@ -67,7 +76,21 @@ void AudioThread::serveRequest()
         silence();  // stop, or a cue that cannot sound: the one before ends all the same
         return;
     }
-    play(Cue{std::move(*wave), asked});
+    play(AskedWave{std::move(*wave), asked});
+}
+
+void AudioThread::enter(State state, pa_usec_t deadlineUs)
+{
+    state_ = state;
+    pa_mainloop_api* const api = pa_mainloop_get_api(loop_);
+    if (deadline_ != nullptr)
+        api->time_free(std::exchange(deadline_, nullptr));
+    if (deadlineUs == 0)
+        return;
+    timeval due{};
+    pa_gettimeofday(&due);
+    pa_timeval_add(&due, deadlineUs);
+    deadline_ = api->time_new(api, &due, deadlinePassed, this);
 }
 
 void AudioThread::connect()
@@ -86,10 +109,10 @@ void AudioThread::connect()
         dropConnection();
         return;
     }
-    armTimer(answerTimer_, answerTimeoutUs, answerOverdue);
+    enter(State::connecting, answerTimeoutUs);
 }
 
-void AudioThread::play(Cue cue)
+void AudioThread::play(AskedWave cue)
 {
     const pa_sample_spec format{PA_SAMPLE_S16NE, static_cast<std::uint32_t>(cue.wave.sampleRate),
                                 static_cast<std::uint8_t>(cue.wave.channels)};
@@ -97,35 +120,28 @@ void AudioThread::play(Cue cue)
         silence();
         return;
     }
-    if (context_ == nullptr || pa_context_get_state(context_) != PA_CONTEXT_READY) {
-        waiting_ = std::move(cue);
-        if (context_ == nullptr)
-            connect();
-        return;
-    }
-    if (stream_ != nullptr && pa_sample_spec_equal(&format_, &format) == 0)
+    switch (state_) {
+    case State::disconnected: connect(); break;
+    case State::connecting:
+    case State::opening: break;
+    case State::connected: openStream(format); break;
+    case State::silent:
+    case State::flushing:
+    case State::sounding:
+        if (pa_sample_spec_equal(&format_, &format) != 0) {
+            write(cue);
+            return;
+        }
         dropStream();
-    if (stream_ == nullptr) {
-        openStream(format, std::move(cue));
-        return;
+        openStream(format);
+        break;
     }
-    if (pa_stream_get_state(stream_) != PA_STREAM_READY) {
+    // Waiting on the server now, or given up on it.
+    if (state_ == State::connecting || state_ == State::opening)
         waiting_ = std::move(cue);
-        return;
-    }
-    cancel(flush_);
-    disarmTimer(tailTimer_);
-    // What the stream still holds goes, the new cue takes its place whole:
-    // the server keeps it, so it needs no further word from this thread.
-    flush_ = pa_stream_flush(stream_, flushed, this);
-    const std::vector<std::int16_t>& samples = cue.wave.samples;
-    pa_stream_write(stream_, samples.data(), samples.size() * sizeof(std::int16_t), nullptr, 0, PA_SEEK_RELATIVE);
-    written_ = cue.asked;
-    writtenUs_ = pa_bytes_to_usec(samples.size() * sizeof(std::int16_t), &format);
-    armTimer(answerTimer_, answerTimeoutUs, answerOverdue);
 }
 
-void AudioThread::openStream(const pa_sample_spec& format, Cue cue)
+void AudioThread::openStream(const pa_sample_spec& format)
 {
     stream_ = pa_stream_new(context_, "cue", &format, nullptr);
     if (stream_ == nullptr)
@@ -140,39 +156,66 @@ void AudioThread::openStream(const pa_sample_spec& format, Cue cue)
         dropStream();
         return;
     }
-    waiting_ = std::move(cue);
-    armTimer(answerTimer_, answerTimeoutUs, answerOverdue);
+    enter(State::opening, answerTimeoutUs);
 }
 
-// Corked, the stream asks nothing of the sink, which may then suspend.
+// What the stream still holds goes, and the cue takes its place whole: the
+// server keeps it, so it needs no further word from this thread.
+void AudioThread::write(const AskedWave& cue)
+{
+    cancel(flush_);
+    flush_ = pa_stream_flush(stream_, flushed, this);
+    const std::vector<std::int16_t>& samples = cue.wave.samples;
+    pa_stream_write(stream_, samples.data(), samples.size() * sizeof(std::int16_t), nullptr, 0, PA_SEEK_RELATIVE);
+    written_ = cue.asked;
+    writtenUs_ = pa_bytes_to_usec(samples.size() * sizeof(std::int16_t), &format_);
+    enter(State::flushing, answerTimeoutUs);
+}
+
+// Corked, the stream asks nothing of the sink, which may then suspend. A
+// cue still waiting on the server was already dropped by the request.
 void AudioThread::silence()
 {
     cancel(flush_);
-    disarmTimer(tailTimer_);
-    if (stream_ == nullptr || pa_stream_get_state(stream_) != PA_STREAM_READY)
+    if (state_ != State::flushing && state_ != State::sounding)
         return;
-    disarmTimer(answerTimer_);  // the stream is ready: the deadline was a cue's
     forget(pa_stream_flush(stream_, nullptr, nullptr));
     forget(pa_stream_cork(stream_, 1, nullptr, nullptr));
+    enter(State::silent);
 }
 
-void AudioThread::cancel(pa_operation*& operation)
+// The connection or the stream is ready: the cue that waited for it plays,
+// unless it waited so long that it would sound late.
+void AudioThread::answered(State next)
 {
-    if (operation == nullptr)
-        return;
-    pa_operation_cancel(operation);
-    pa_operation_unref(std::exchange(operation, nullptr));
+    enter(next);
+    std::optional<AskedWave> cue;
+    cue.swap(waiting_);
+    if (cue && cue->fresh())
+        play(std::move(*cue));
 }
 
 void AudioThread::dropStream()
 {
     cancel(flush_);
-    disarmTimer(tailTimer_);
+    waiting_.reset();
     if (stream_ == nullptr)
         return;
-    // A stream exists only on a ready connection: any deadline was its own.
-    disarmTimer(answerTimer_);
     letStreamGo(std::exchange(stream_, nullptr));
+    enter(State::connected);
+}
+
+void AudioThread::dropConnection()
+{
+    dropStream();
+    if (context_ != nullptr) {
+        // Its streams end with it, and their callbacks release them.
+        pa_context* const context = std::exchange(context_, nullptr);
+        pa_context_set_state_callback(context, nullptr, nullptr);
+        pa_context_disconnect(context);
+        pa_context_unref(context);
+    }
+    enter(State::disconnected);
 }
 
 // A stream the server is still creating cannot be disconnected yet: it goes
@@ -196,54 +239,11 @@ void AudioThread::leavingStreamChanged(pa_stream* stream, void*)
     }
 }
 
-void AudioThread::dropConnection()
-{
-    dropStream();
-    waiting_.reset();
-    disarmTimer(answerTimer_);
-    if (context_ == nullptr)
-        return;
-    // Its streams end with it, and their callbacks release them.
-    pa_context* const context = std::exchange(context_, nullptr);
-    pa_context_set_state_callback(context, nullptr, nullptr);
-    pa_context_disconnect(context);
-    pa_context_unref(context);
-}
-
-void AudioThread::armTimer(pa_time_event*& timer, pa_usec_t afterUs,
-                           void (*callback)(pa_mainloop_api*, pa_time_event*, const timeval*, void*))
-{
-    disarmTimer(timer);
-    timeval due{};
-    pa_gettimeofday(&due);
-    pa_timeval_add(&due, afterUs);
-    timer = pa_mainloop_get_api(loop_)->time_new(pa_mainloop_get_api(loop_), &due, callback, this);
-}
-
-void AudioThread::disarmTimer(pa_time_event*& timer)
-{
-    if (timer == nullptr)
-        return;
-    pa_mainloop_get_api(loop_)->time_free(timer);
-    timer = nullptr;
-}
-
-// The connection or the stream is ready: the cue that waited for it plays,
-// unless it waited so long that it would sound late.
-void AudioThread::answered()
-{
-    disarmTimer(answerTimer_);
-    std::optional<Cue> cue;
-    cue.swap(waiting_);
-    if (cue && cue->fresh())
-        play(std::move(*cue));
-}
-
 void AudioThread::contextChanged(pa_context* context, void* self)
 {
     auto& thread = *static_cast<AudioThread*>(self);
     switch (pa_context_get_state(context)) {
-    case PA_CONTEXT_READY: thread.answered(); break;
+    case PA_CONTEXT_READY: thread.answered(State::connected); break;
     case PA_CONTEXT_FAILED:
     case PA_CONTEXT_TERMINATED: thread.dropConnection(); break;  // gone or never there: the next cue tries again
     default: break;
@@ -256,7 +256,7 @@ void AudioThread::streamChanged(pa_stream* stream, void* self)
     if (stream != thread.stream_)
         return;
     switch (pa_stream_get_state(stream)) {
-    case PA_STREAM_READY: thread.answered(); break;
+    case PA_STREAM_READY: thread.answered(State::silent); break;
     case PA_STREAM_FAILED:
     case PA_STREAM_TERMINATED: thread.dropStream(); break;
     default: break;
@@ -264,33 +264,39 @@ void AudioThread::streamChanged(pa_stream* stream, void* self)
 }
 
 // The server has dropped what the stream held before the cue: it may sound
-// now, unless the server took so long that it would sound late. Its length
-// tells when to cork the stream again: PulseAudio may hold back the report
-// of a drain while its sink idles, so the drain is asked for only because
-// it starts a cue shorter than the server's start threshold (a trigger
-// instead cut samples off the cue).
+// now, unless the server took so long that it would sound late. PulseAudio
+// may hold back the report of a drain while its sink idles, so the cue's own
+// length tells when to cork the stream again; the drain is asked for only
+// because it starts a cue shorter than the server's start threshold (a
+// trigger instead cut samples off the cue).
 void AudioThread::flushed(pa_stream* stream, int success, void* self)
 {
     auto& thread = *static_cast<AudioThread*>(self);
     forget(std::exchange(thread.flush_, nullptr));
-    thread.disarmTimer(thread.answerTimer_);
     if (success == 0 || Clock::now() - thread.written_ >= freshFor) {
         thread.silence();
         return;
     }
     forget(pa_stream_cork(stream, 0, nullptr, nullptr));
     forget(pa_stream_drain(stream, nullptr, nullptr));
-    thread.armTimer(thread.tailTimer_, thread.writtenUs_ + tailUs, tailPlayed);
+    thread.enter(State::sounding, thread.writtenUs_ + tailUs);
 }
 
-void AudioThread::answerOverdue(pa_mainloop_api*, pa_time_event*, const timeval*, void* self)
+void AudioThread::deadlinePassed(pa_mainloop_api*, pa_time_event*, const timeval*, void* self)
 {
-    static_cast<AudioThread*>(self)->dropConnection();
-}
-
-void AudioThread::tailPlayed(pa_mainloop_api*, pa_time_event*, const timeval*, void* self)
-{
-    forget(pa_stream_cork(static_cast<AudioThread*>(self)->stream_, 1, nullptr, nullptr));
+    auto& thread = *static_cast<AudioThread*>(self);
+    switch (thread.state_) {
+    case State::connecting:
+    case State::opening:
+    case State::flushing: thread.dropConnection(); break;  // the server stalled
+    case State::sounding:
+        forget(pa_stream_cork(thread.stream_, 1, nullptr, nullptr));
+        thread.enter(State::silent);
+        break;
+    case State::disconnected:
+    case State::connected:
+    case State::silent: break;
+    }
 }
 
 }  // namespace spinzaro

@@ -17,20 +17,6 @@
 
 namespace spinzaro {
 
-using Clock = std::chrono::steady_clock;
-
-// A server that has not answered within this is taken as stalled: the
-// connection is dropped and a later cue makes a new one.
-constexpr pa_usec_t answerTimeoutUs = 1'000'000;
-// A cue that could not start within this is dropped rather than heard late.
-constexpr auto freshFor = std::chrono::milliseconds(250);
-// Small enough that a cue starts at once, large enough not to underrun on a
-// busy machine; the whole cue is handed over in one write anyway.
-constexpr pa_usec_t targetLatencyUs = 25'000;
-// A cue's stream is corked this long after the cue's own length has passed,
-// so that the sink plays the tail out.
-constexpr pa_usec_t tailUs = 250'000;
-
 struct Request {
     std::string path;  // empty: stop
 };
@@ -66,7 +52,33 @@ public:
     }
 
 private:
-    struct Cue {
+    using Clock = std::chrono::steady_clock;
+
+    // Where the player stands with the server. The states that wait on the
+    // server, or on the end of a cue, have a deadline; no other state has one.
+    enum class State {
+        disconnected,  // no connection: the next cue makes one
+        connecting,    // deadline: the server's answer
+        connected,     // no stream yet, or it failed: the next cue opens one
+        opening,       // the stream is being made; deadline: the server's answer
+        silent,        // the stream is ready and corked, so the sink may suspend
+        flushing,      // a cue is written; deadline: the server taking the flush
+        sounding,      // uncorked; deadline: the cue's end and its tail, then corked
+    };
+
+    // A server that has not answered within this is taken as stalled: the
+    // connection is dropped and a later cue makes a new one.
+    static constexpr pa_usec_t answerTimeoutUs = 1'000'000;
+    // A cue that could not start within this is dropped rather than heard late.
+    static constexpr auto freshFor = std::chrono::milliseconds(250);
+    // Small enough that a cue starts at once, large enough not to underrun on
+    // a busy machine; the whole cue is handed over in one write anyway.
+    static constexpr pa_usec_t targetLatencyUs = 25'000;
+    // How long after a cue's own length its stream is corked, so that the
+    // sink plays the tail out.
+    static constexpr pa_usec_t tailUs = 250'000;
+
+    struct AskedWave {
         Wave wave;
         Clock::time_point asked;
         bool fresh() const { return Clock::now() - asked < freshFor; }
@@ -79,25 +91,24 @@ private:
             pa_mainloop_wakeup(loop_);
     }
     void serveRequest();
-    void connect();
-    void play(Cue cue);
-    void openStream(const pa_sample_spec& format, Cue cue);
-    void silence();
-    void answered();
-    void cancel(pa_operation*& operation);
-    void dropStream();
-    static void letStreamGo(pa_stream* stream);
-    void dropConnection();
-    void armTimer(pa_time_event*& timer, pa_usec_t afterUs,
-                  void (*callback)(pa_mainloop_api*, pa_time_event*, const timeval*, void*));
-    void disarmTimer(pa_time_event*& timer);
 
+    // The transitions.
+    void enter(State state, pa_usec_t deadlineUs = 0);
+    void connect();
+    void play(AskedWave cue);
+    void openStream(const pa_sample_spec& format);
+    void write(const AskedWave& cue);
+    void silence();
+    void answered(State next);
+    void dropStream();
+    void dropConnection();
+
+    static void letStreamGo(pa_stream* stream);
     static void contextChanged(pa_context* context, void* self);
     static void streamChanged(pa_stream* stream, void* self);
     static void leavingStreamChanged(pa_stream* stream, void*);
     static void flushed(pa_stream* stream, int success, void* self);
-    static void answerOverdue(pa_mainloop_api*, pa_time_event*, const timeval*, void* self);
-    static void tailPlayed(pa_mainloop_api*, pa_time_event*, const timeval*, void* self);
+    static void deadlinePassed(pa_mainloop_api*, pa_time_event*, const timeval*, void* self);
 
     const std::string server_;
     std::thread thread_;
@@ -107,19 +118,17 @@ private:
     pa_mainloop* loop_ = nullptr;  // made and freed by the audio thread, under mutex_
 
     // Owned by the audio thread alone.
+    State state_ = State::disconnected;
+    pa_time_event* deadline_ = nullptr;
     pa_context* context_ = nullptr;
     // Kept open between cues, corked while silent, so that a cue costs the
     // server no new stream; replaced only by a cue of another sample format.
     pa_stream* stream_ = nullptr;
     pa_sample_spec format_{};
     pa_operation* flush_ = nullptr;
-    std::optional<Cue> waiting_;  // for the connection, or for the stream to be ready
-    Clock::time_point written_;   // when the cue now in the stream was asked for
-    pa_usec_t writtenUs_ = 0;     // and how long it lasts
-    // The server's answer to a connection, a new stream or a cue, and the end
-    // of a cue: apart, so that corking a stream leaves a deadline standing.
-    pa_time_event* answerTimer_ = nullptr;
-    pa_time_event* tailTimer_ = nullptr;
+    std::optional<AskedWave> waiting_;  // for the connection or the stream to be ready
+    Clock::time_point written_;         // when the cue now in the stream was asked for
+    pa_usec_t writtenUs_ = 0;           // and how long it lasts
 };
 
 }  // namespace spinzaro
