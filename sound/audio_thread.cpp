@@ -7,6 +7,7 @@
 #include <pulse/timeval.h>
 
 #include <csignal>
+#include <filesystem>
 #include <utility>
 
 #include <pthread.h>
@@ -67,15 +68,21 @@ void AudioThread::serveRequest()
         silence();  // stop, or a cue that cannot sound: the one before ends all the same
         return;
     }
-    play(Cue{std::move(*wave), asked});
+    play(Cue{std::move(*wave), asked, std::filesystem::path(request->path).stem().string()});
 }
 
 void AudioThread::connect()
 {
+    // The mixer shows the desktop entry's icon, and the server remembers the
+    // player's volume under the component ID. No media role: PulseAudio's
+    // stream-restore and WirePlumber's restore-stream both key a stream on
+    // its role first, so the game would share its volume with every other
+    // program of that role.
     pa_proplist* properties = pa_proplist_new();
-    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Spinzaro");
-    pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
-    context_ = pa_context_new_with_proplist(pa_mainloop_get_api(loop_), "Spinzaro", properties);
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, identity_.name.c_str());
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, identity_.id.c_str());
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, identity_.iconName.c_str());
+    context_ = pa_context_new_with_proplist(pa_mainloop_get_api(loop_), identity_.name.c_str(), properties);
     pa_proplist_free(properties);
     if (context_ == nullptr)
         return;
@@ -118,6 +125,7 @@ void AudioThread::play(Cue cue)
     // What the stream still holds goes, the new cue takes its place whole:
     // the server keeps it, so it needs no further word from this thread.
     flush_ = pa_stream_flush(stream_, flushed, this);
+    forget(pa_stream_set_name(stream_, cue.name.c_str(), nullptr, nullptr));
     const std::vector<std::int16_t>& samples = cue.wave.samples;
     pa_stream_write(stream_, samples.data(), samples.size() * sizeof(std::int16_t), nullptr, 0, PA_SEEK_RELATIVE);
     written_ = cue.asked;
@@ -127,7 +135,7 @@ void AudioThread::play(Cue cue)
 
 void AudioThread::openStream(const pa_sample_spec& format, Cue cue)
 {
-    stream_ = pa_stream_new(context_, "cue", &format, nullptr);
+    stream_ = pa_stream_new(context_, cue.name.c_str(), &format, nullptr);
     if (stream_ == nullptr)
         return;
     format_ = format;

@@ -2,6 +2,7 @@
 // server through PulseAudio's client library, never on the window's thread.
 #pragma once
 
+#include "cue_player.h"
 #include "wave_file.h"
 
 #include <pulse/context.h>
@@ -37,7 +38,8 @@ struct Request {
 
 class AudioThread {
 public:
-    explicit AudioThread(std::string server) : server_(std::move(server))
+    AudioThread(std::string server, SoundIdentity identity)
+        : server_(std::move(server)), identity_(std::move(identity))
     {
         thread_ = std::thread([this] { run(); });
     }
@@ -69,6 +71,7 @@ private:
     struct Cue {
         Wave wave;
         Clock::time_point asked;
+        std::string name;  // the mixer's name for the stream while it sounds
         bool fresh() const { return Clock::now() - asked < freshFor; }
     };
 
@@ -100,6 +103,7 @@ private:
     static void tailPlayed(pa_mainloop_api*, pa_time_event*, const timeval*, void* self);
 
     const std::string server_;
+    const SoundIdentity identity_;
     std::thread thread_;
     std::atomic<bool> quit_{false};
     std::mutex mutex_;
