@@ -9,15 +9,15 @@ cd "$(dirname "$0")"
 packages=(
     cmake g++ make pkg-config libgtest-dev libgmock-dev
     qt6-base-dev libqt6svg6 qt6-wayland libpulse-dev libsndfile1-dev
-    fonts-liberation2 qt6-l10n-tools qt6-tools-dev
+    fonts-liberation2 fonts-dejavu-core qt6-l10n-tools qt6-tools-dev
 )
 # Only the tests need these: metadata validators, private sound servers with
 # a silent sink (PulseAudio, and PipeWire with its PulseAudio front and
 # WirePlumber), an X server with a clicker and a file watcher for the
 # installed-game check, a headless Wayland compositor, a private session bus
-# for PipeWire, and the Debian package's checker.
+# for PipeWire, and the Debian package's checkers (hardening-check is in devscripts).
 test_packages=(
-    desktop-file-utils appstream lintian dpkg-dev pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber
+    desktop-file-utils appstream lintian devscripts dpkg-dev pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber
     xvfb xauth xdotool inotify-tools
     weston dbus-daemon
 )
@@ -50,12 +50,27 @@ play)
 test)
     packages+=("${test_packages[@]}")
     install_missing
-    # The normal build, then once more with AddressSanitizer and UndefinedBehaviorSanitizer.
+    # The normal build, then once more with AddressSanitizer and
+    # UndefinedBehaviorSanitizer; the second runs whatever the first gave, so
+    # that one run names every failing test of both.
+    failures=()
     for preset in default sanitize; do
-        cmake --preset "$preset" >/dev/null
-        cmake --build --preset "$preset"
-        ctest --preset "$preset"
+        if ! { cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset"; }; then
+            failures+=("$preset: the build")
+            continue
+        fi
+        log=$(mktemp)
+        if ! ctest --preset "$preset" 2>&1 | tee "$log"; then
+            mapfile -t failed < <(sed -n '/tests FAILED:/,$s/^[[:space:]]*[0-9]* - /'"$preset"': /p' "$log")
+            failures+=("${failed[@]:-"$preset: ctest"}")
+        fi
+        rm -f "$log"
     done
+    if [ ${#failures[@]} -gt 0 ]; then
+        printf 'Failed:\n' >&2
+        printf '  %s\n' "${failures[@]}" >&2
+        exit 1
+    fi
     ;;
 *)
     echo "usage: $0 play|test" >&2

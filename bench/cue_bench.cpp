@@ -90,7 +90,7 @@ std::size_t cueSpan(const std::string& path)
 // alike; one recorder hears them all.
 std::map<std::string, Result> measureOn(SoundServer& server, const std::string& cue, int cues)
 {
-    CuePlayer game(server.address());
+    CuePlayer game(server.address(), SoundIdentity{"cue_bench", "cue_bench", "spinzaro"});
     KeptOpenStream floor(server.address());
     PaplayProcess paplay(server.address());
     struct Candidate {

@@ -7,6 +7,19 @@ set(SPINZARO_INSTALL_APPDIR "${CMAKE_INSTALL_LIBEXECDIR}/spinzaro" CACHE STRING
     "Folder (relative to the prefix, or absolute) for the executable and its wave files")
 
 install(TARGETS spinzaro RUNTIME DESTINATION ${SPINZARO_INSTALL_APPDIR})
+# Stripped as Debian strips its own packages: the compilers' version notes go too.
+install(CODE "
+    set(_spinzaro_objcopy \"${CMAKE_OBJCOPY}\")
+    set(_spinzaro_executable \"${SPINZARO_INSTALL_APPDIR}/spinzaro\")
+" CODE [[
+    if(CMAKE_INSTALL_DO_STRIP AND _spinzaro_objcopy)
+        if(NOT IS_ABSOLUTE "${_spinzaro_executable}")
+            set(_spinzaro_executable "${CMAKE_INSTALL_PREFIX}/${_spinzaro_executable}")
+        endif()
+        execute_process(COMMAND "${_spinzaro_objcopy}" --remove-section=.comment "$ENV{DESTDIR}${_spinzaro_executable}"
+                        COMMAND_ERROR_IS_FATAL ANY)
+    endif()
+]])
 install(FILES ${SPINZARO_WAVE_FILES} DESTINATION ${SPINZARO_INSTALL_APPDIR})
 
 # Computed at install time, so that it follows --prefix; relative, so that it
@@ -47,10 +60,10 @@ add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/icons/256x256/spinzaro.png
 add_custom_target(icons ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/icons/256x256/spinzaro.png)
 foreach(size ${SPINZARO_ICON_SIZES})
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/icons/${size}x${size}/spinzaro.png
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME ${SPINZARO_ICON_NAME}.png)
 endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/assets/src/icon.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
-        RENAME spinzaro.svg)
+        RENAME ${SPINZARO_ICON_NAME}.svg)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/${SPINZARO_COMPONENT_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
@@ -135,7 +148,8 @@ else()
 endif()
 # Only a session without XWayland needs the Wayland plugin, and it brings
 # QtQuick and the compositor libraries; apt installs recommendations anyway.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-liberation2")
+# The fonts are the families the pictures' text names.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-liberation2, fonts-dejavu-core")
 
 set(CPACK_SOURCE_GENERATOR TGZ)
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "\\\\.swp$")

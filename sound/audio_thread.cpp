@@ -8,6 +8,7 @@
 #include <pulse/timeval.h>
 
 #include <csignal>
+#include <filesystem>
 #include <utility>
 
 #include <pthread.h>
@@ -76,7 +77,7 @@ void AudioThread::serveRequest()
         silence();  // stop, or a cue that cannot sound: the one before ends all the same
         return;
     }
-    play(AskedWave{std::move(*wave), asked});
+    play(AskedWave{std::move(*wave), asked, std::filesystem::path(request->path).stem().string()});
 }
 
 void AudioThread::enter(State state, pa_usec_t deadlineUs)
@@ -95,10 +96,16 @@ void AudioThread::enter(State state, pa_usec_t deadlineUs)
 
 void AudioThread::connect()
 {
+    // The mixer shows the desktop entry's icon, and the server remembers the
+    // player's volume under the component ID. No media role: PulseAudio's
+    // stream-restore and WirePlumber's restore-stream both key a stream on
+    // its role first, so the game would share its volume with every other
+    // program of that role.
     pa_proplist* properties = pa_proplist_new();
-    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Spinzaro");
-    pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
-    context_ = pa_context_new_with_proplist(pa_mainloop_get_api(loop_), "Spinzaro", properties);
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, identity_.name.c_str());
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, identity_.id.c_str());
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, identity_.iconName.c_str());
+    context_ = pa_context_new_with_proplist(pa_mainloop_get_api(loop_), identity_.name.c_str(), properties);
     pa_proplist_free(properties);
     if (context_ == nullptr)
         return;
@@ -124,7 +131,7 @@ void AudioThread::play(AskedWave cue)
     case State::disconnected: connect(); break;
     case State::connecting:
     case State::opening: break;
-    case State::connected: openStream(format); break;
+    case State::connected: openStream(format, cue.name); break;
     case State::silent:
     case State::flushing:
     case State::sounding:
@@ -133,7 +140,7 @@ void AudioThread::play(AskedWave cue)
             return;
         }
         dropStream();
-        openStream(format);
+        openStream(format, cue.name);
         break;
     }
     // Waiting on the server now, or given up on it.
@@ -141,9 +148,9 @@ void AudioThread::play(AskedWave cue)
         waiting_ = std::move(cue);
 }
 
-void AudioThread::openStream(const pa_sample_spec& format)
+void AudioThread::openStream(const pa_sample_spec& format, const std::string& name)
 {
-    stream_ = pa_stream_new(context_, "cue", &format, nullptr);
+    stream_ = pa_stream_new(context_, name.c_str(), &format, nullptr);
     if (stream_ == nullptr)
         return;
     format_ = format;
@@ -165,6 +172,7 @@ void AudioThread::write(const AskedWave& cue)
 {
     cancel(flush_);
     flush_ = pa_stream_flush(stream_, flushed, this);
+    forget(pa_stream_set_name(stream_, cue.name.c_str(), nullptr, nullptr));
     const std::vector<std::int16_t>& samples = cue.wave.samples;
     pa_stream_write(stream_, samples.data(), samples.size() * sizeof(std::int16_t), nullptr, 0, PA_SEEK_RELATIVE);
     written_ = cue.asked;

@@ -2,6 +2,7 @@
 // server through PulseAudio's client library, never on the window's thread.
 #pragma once
 
+#include "cue_player.h"
 #include "wave_file.h"
 
 #include <pulse/context.h>
@@ -23,7 +24,8 @@ struct Request {
 
 class AudioThread {
 public:
-    explicit AudioThread(std::string server) : server_(std::move(server))
+    AudioThread(std::string server, SoundIdentity identity)
+        : server_(std::move(server)), identity_(std::move(identity))
     {
         thread_ = std::thread([this] { run(); });
     }
@@ -81,6 +83,7 @@ private:
     struct AskedWave {
         Wave wave;
         Clock::time_point asked;
+        std::string name;  // the mixer's name for the stream while it sounds
         bool fresh() const { return Clock::now() - asked < freshFor; }
     };
 
@@ -96,7 +99,7 @@ private:
     void enter(State state, pa_usec_t deadlineUs = 0);
     void connect();
     void play(AskedWave cue);
-    void openStream(const pa_sample_spec& format);
+    void openStream(const pa_sample_spec& format, const std::string& name);
     void write(const AskedWave& cue);
     void silence();
     void answered(State next);
@@ -111,6 +114,7 @@ private:
     static void deadlinePassed(pa_mainloop_api*, pa_time_event*, const timeval*, void* self);
 
     const std::string server_;
+    const SoundIdentity identity_;
     std::thread thread_;
     std::atomic<bool> quit_{false};
     std::mutex mutex_;

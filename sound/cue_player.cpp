@@ -5,7 +5,10 @@
 
 namespace spinzaro {
 
-CuePlayer::CuePlayer(std::string server) : thread_(std::make_unique<AudioThread>(std::move(server))) {}
+CuePlayer::CuePlayer(std::string server, SoundIdentity identity)
+    : thread_(std::make_unique<AudioThread>(std::move(server), std::move(identity)))
+{
+}
 
 CuePlayer::~CuePlayer() = default;
 

@@ -9,11 +9,19 @@ namespace spinzaro {
 
 class AudioThread;
 
+// How the desktop's mixer shows the game's sound, and what the sound server
+// remembers the player's volume and mute under.
+struct SoundIdentity {
+    std::string name;      // the program's name
+    std::string id;        // the component ID that names its desktop entry
+    std::string iconName;  // the installed icon's name in the icon theme
+};
+
 class CuePlayer {
 public:
     // server: a PulseAudio address such as "unix:/run/pulse/native"; empty
     // for the desktop's own server (which PipeWire desktops serve as well).
-    explicit CuePlayer(std::string server = {});
+    CuePlayer(std::string server, SoundIdentity identity);
     ~CuePlayer();
     CuePlayer(const CuePlayer&) = delete;
     CuePlayer& operator=(const CuePlayer&) = delete;

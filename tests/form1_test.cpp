@@ -115,10 +115,11 @@ TEST_F(Form1Test, TheCoinSlotAndItsKeyRaiseTheStakeAndTheAmountsWidenToTheirText
     EXPECT_GE(widened->width(), widened->fontMetrics().horizontalAdvance(widened->text()));
 
     // A player without a mouse drops coins by key, whatever has the focus. Only an active
-    // window gets keys, and a compositor with no keyboard (headless Weston) activates none.
+    // window gets keys; a compositor with no keyboard (headless Weston) activates none,
+    // so its run leaves this test out.
     window.activateWindow();
-    if (!QTest::qWaitFor([&] { return window.isActiveWindow(); }, 2'000))
-        GTEST_SKIP() << "the window was not given the keyboard";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.isActiveWindow(); }, 2'000))
+        << "the window was not given the keyboard";
     const QString keyName = QKeySequence(Qt::Key_Insert).toString(QKeySequence::NativeText);
     EXPECT_TRUE(control("lbCoinSlot")->toolTip().contains(keyName));
     EXPECT_TRUE(control("lbCoinSlot")->accessibleDescription().contains(keyName));

@@ -69,23 +69,32 @@ bool SoundServer::start()
 {
     kill();
     const std::string folder = folder_.path.string();
-    // Its own runtime folder, home and session bus, so it neither meets nor
-    // blocks another server.
+    // Its own runtime folder, home, settings, remembered state and session
+    // bus, so it neither meets nor blocks another server, nor changes what
+    // the user's own server remembers.
     const auto run = [&](const std::string& process, const std::string& arguments = "") {
         pids_.emplace_back(process, spawn("env XDG_RUNTIME_DIR=" + folder + " PIPEWIRE_RUNTIME_DIR=" + folder +
-                                          " HOME=" + folder + " DBUS_SESSION_BUS_ADDRESS=unix:path=" + folder +
-                                          "/bus " + process + " " + arguments));
+                                          " HOME=" + folder + " XDG_CONFIG_HOME=" + folder +
+                                          "/config XDG_STATE_HOME=" + folder +
+                                          "/state DBUS_SESSION_BUS_ADDRESS=unix:path=" + folder + "/bus " +
+                                          process + " " + arguments));
     };
     // WirePlumber's remembered default sink would outvote a new null sink's.
     std::error_code ignored;
-    for (const char* stale : {"/pulse", "/bus", "/pipewire-0", "/pipewire-0.lock", "/.local"})
+    for (const char* stale : {"/pulse", "/bus", "/pipewire-0", "/pipewire-0.lock", "/state"})
         fs::remove_all(folder + stale, ignored);
     fs::create_directory(folder + "/pulse");
     if (kind_ == ServerKind::pulseAudio) {
+        // The volumes and mutes the mixer sets, restored per stream as a desktop's server does.
         run("pulseaudio", "--load='module-native-protocol-unix auth-anonymous=1 socket=" + folder +
                               "/pulse/native' --load='module-suspend-on-idle timeout=1' --load=module-null-sink "
-                              "-n --daemonize=no --use-pid-file=no --exit-idle-time=-1");
+                              "--load=module-stream-restore -n --daemonize=no --use-pid-file=no --exit-idle-time=-1");
     } else {
+        // The Bluetooth monitor asks logind for the active seat, and WirePlumber
+        // quits where there is none (a container, a chroot); no test needs it.
+        fs::create_directories(folder + "/config/wireplumber/bluetooth.lua.d");
+        std::ofstream(folder + "/config/wireplumber/bluetooth.lua.d/80-no-bluetooth.lua")
+            << "bluez_monitor.enabled = false\n";
         // Each finds the one before through the runtime folder and the bus,
         // and gives up if it is not there yet.
         run("dbus-daemon", "--session --nofork --address=unix:path=" + folder + "/bus");
@@ -117,6 +126,24 @@ void SoundServer::kill()
 std::string SoundServer::pactl(const std::string& arguments) const
 {
     return outputOf("timeout 5 pactl --server=" + address_ + " " + arguments);
+}
+
+std::string SoundServer::sinkInput(const std::string& property, const std::string& value) const
+{
+    const std::string list = pactl("list sink-inputs");
+    const std::string wanted = "\t" + property + " = \"" + value + "\"\n";
+    for (std::size_t at = 0; (at = list.find("Sink Input #", at)) != std::string::npos;) {
+        at += std::strlen("Sink Input #");
+        const std::string input = list.substr(at, list.find("Sink Input #", at) - at);
+        if (input.find(wanted) != std::string::npos)
+            return input;
+    }
+    return {};
+}
+
+void SoundServer::paplay(const std::string& arguments)
+{
+    pids_.emplace_back("paplay", spawn("paplay --server=" + address_ + " " + arguments));
 }
 
 MonitorRecorder::MonitorRecorder(const std::string& server)

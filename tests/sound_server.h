@@ -56,6 +56,11 @@ public:
 
     const std::string& address() const { return address_; }
     std::string pactl(const std::string& arguments) const;  // its output
+    // What the server lists of the playback stream whose property has this
+    // value, from its index on; empty if there is none.
+    std::string sinkInput(const std::string& property, const std::string& value) const;
+    // Another program playing on the server, until the server is stopped.
+    void paplay(const std::string& arguments);
 
 private:
     ServerKind kind_;

@@ -3,6 +3,7 @@
 // and started late.
 #include "cue_player.h"
 #include "cues.h"
+#include "identity.h"
 #include "sound_server.h"
 #include "wave_file.h"
 #include "window_fixture.h"
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <fstream>
 #include <memory>
 #include <optional>
 
@@ -54,7 +56,7 @@ protected:
             GTEST_SKIP() << SoundServer::name(GetParam()) << " tests need a private server: " << missing;
         writeTone(folder_.file("long.wav"), 1.0, quiet);
         writeTone(folder_.file("short.wav"), 0.5, loud);
-        player_ = std::make_unique<CuePlayer>(server_.address());
+        player_ = std::make_unique<CuePlayer>(server_.address(), identity_);
     }
 
     void TearDown() override { EXPECT_EQ(::testing::internal::GetCapturedStderr(), "") << "the sound layer printed"; }
@@ -133,7 +135,7 @@ protected:
             for (int call = 0; call < 15; ++call, sleepMs(100))
                 player_->play(folder_.file(call % 2 == 0 ? "short.wav" : "long.wav"));
             player_->stop();
-            player_ = std::make_unique<CuePlayer>(server_.address());  // ending a player does not wait either
+            player_ = std::make_unique<CuePlayer>(server_.address(), identity_);  // ending a player does not wait either
             EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(1500 + 1000));
             server_.signal(process, SIGCONT);
             EXPECT_TRUE(shortCueHeardInFull()) << "within two seconds";
@@ -175,6 +177,7 @@ protected:
             << "the spin cue sounds again";
     }
 
+    const SoundIdentity identity_{identity::title, identity::desktopFileName, identity::iconName};
     TempFolder folder_;
     SoundServer server_{GetParam()};
     std::optional<MonitorRecorder> recorder_;
@@ -209,6 +212,60 @@ TEST_P(CuePlayerTest, EachCueSoundsAsAskedAndNothingWaitsWhateverTheServerOrTheF
     EXPECT_TRUE(shortCueHeardInFull()) << "after a restart";
 
     expectTheWindowPlaysOnWhileTheServerIsStalled();
+}
+
+// The line of a desktop entry that starts with the key, without it.
+std::string desktopEntry(const std::string& id, const std::string& key)
+{
+    std::ifstream entry(std::string(SPINZARO_SOURCE_DIR) + "/packaging/" + id + ".desktop");
+    for (std::string line; std::getline(entry, line);)
+        if (line.starts_with(key + "="))
+            return line.substr(key.size() + 1);
+    return "(none)";
+}
+
+// The desktop's mixer shows the real window's sound under its menu entry's
+// name and icon and the cue that sounds; the volume and mute the player sets
+// there are the game's own, kept for its next start and for no other
+// program, even one that declares itself a game.
+TEST_P(CuePlayerTest, TheMixerKnowsTheGameAndKeepsItsVolumeAndMuteForItAlone)
+{
+    player_.reset();
+    ASSERT_TRUE(start());
+    ::setenv("PULSE_SERVER", server_.address().c_str(), 1);  // read by the window's cue player as it connects
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});  // Qt's own notes
+    const std::string id = identity::desktopFileName;
+    const auto gameStream = [&] { return server_.sinkInput("application.id", id); };
+    auto window = std::make_unique<PlayedWindow>();
+    window->click("lbCoinSlot");
+    ASSERT_TRUE(waitFor([&] { return !gameStream().empty(); }, 5000));
+    const std::string stream = gameStream();
+    EXPECT_NE(stream.find("application.name = \"" + desktopEntry(id, "Name") + "\""), std::string::npos) << stream;
+    EXPECT_NE(stream.find("application.icon_name = \"" + desktopEntry(id, "Icon") + "\""), std::string::npos) << stream;
+    const std::string cue = fs::path(window->controls->cues.back()).stem().string();
+    EXPECT_NE(stream.find("media.name = \"" + cue + "\""), std::string::npos) << stream;
+
+    server_.pactl("set-sink-input-volume " + std::to_string(std::stoi(stream)) + " 30%");
+    server_.pactl("set-sink-input-mute " + std::to_string(std::stoi(stream)) + " 1");
+    const auto heldAsSet = [&] {
+        const std::string now = gameStream();
+        return now.find(" 30% ") != std::string::npos && now.find("Mute: yes") != std::string::npos;
+    };
+    ASSERT_TRUE(waitFor(heldAsSet, 5000)) << gameStream();
+    window.reset();  // the game ends, and starts again
+    ASSERT_TRUE(waitFor([&] { return gameStream().empty(); }, 5000));
+    window = std::make_unique<PlayedWindow>();
+    window->click("lbCoinSlot");
+    EXPECT_TRUE(waitFor([&] { return !gameStream().empty(); }, 5000) && waitFor(heldAsSet, 5000))
+        << "restored: " << gameStream();
+
+    writeTone(folder_.file("other.wav"), 20.0, quiet);
+    server_.paplay("--property=media.role=game --property=application.id=example.other " + folder_.file("other.wav"));
+    const auto otherStream = [&] { return server_.sinkInput("application.id", "example.other"); };
+    ASSERT_TRUE(waitFor([&] { return !otherStream().empty(); }, 5000));
+    sleepMs(500);  // for a volume that would be restored after the stream appeared
+    EXPECT_NE(otherStream().find(" 100% "), std::string::npos) << otherStream();
+    EXPECT_NE(otherStream().find("Mute: no"), std::string::npos) << otherStream();
 }
 
 INSTANTIATE_TEST_SUITE_P(Servers, CuePlayerTest, ::testing::Values(ServerKind::pulseAudio, ServerKind::pipeWire),

@@ -3,6 +3,7 @@
 
 #include "controls.h"
 #include "cue_player.h"
+#include "identity.h"
 #include "layout.h"
 #include "spoken.h"
 
@@ -147,7 +148,8 @@ void Form1::closeEvent(QCloseEvent* event)
 CuePlayer& Form1::cuePlayer()
 {
     if (!cuePlayer_)
-        cuePlayer_ = std::make_unique<CuePlayer>();
+        cuePlayer_ = std::make_unique<CuePlayer>(
+            std::string(), SoundIdentity{identity::title, identity::desktopFileName, identity::iconName});
     return *cuePlayer_;
 }
 
