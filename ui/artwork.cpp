@@ -2,7 +2,6 @@
 #include "artwork.h"
 
 #include <QImageReader>
-#include <QLoggingCategory>
 
 #include <cmath>
 
@@ -26,12 +25,6 @@ QSize pixelsFor(QSize logicalSize, qreal devicePixelRatio)
 }
 
 }  // namespace
-
-void quietUnsupportedFeatures()
-{
-    // QT_LOGGING_RULES still overrides it, for whoever needs to see them.
-    QLoggingCategory::setFilterRules(QStringLiteral("qt.svg.warning=false"));
-}
 
 QString source(const QString& name)
 {

@@ -11,11 +11,6 @@
 
 namespace spinzaro::artwork {
 
-// The bills' engraving is drawn with SVG patterns, which Qt's SVG Tiny
-// renderer leaves out (the plain colour under them shows) and says so on
-// every draw; this rule silences that library's warnings, and only those.
-void quietUnsupportedFeatures();
-
 // The embedded source of a picture by its file name without ".svg"
 // ("paytable", "symbol_4_bell").
 QString source(const QString& name);
