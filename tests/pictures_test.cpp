@@ -81,6 +81,16 @@ TEST(PicturesTest, TheOtherPicturesHaveTheirSizesAndThePointersTheirHotSpots)
         EXPECT_GT(qAlpha(image.pixel(hotSpot)), 0);
         EXPECT_EQ(qAlpha(image.pixel(clear)), 0);
     }
+
+    // Pixel art stays crisp at any ratio, every pixel drawn or clear: at a
+    // whole multiple of its pixels, not smoothed out to 40 at 1.25.
+    for (const qreal ratio : {1.25, 1.5, 2.0, 3.0}) {
+        const QImage hand = pictures::spinPointer(ratio).pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+        const int side = 32 * qRound(ratio);
+        ASSERT_EQ(hand.size(), QSize(side, side)) << ratio;
+        EXPECT_EQ(pixelsWithAlpha(hand, 0, side - 1, 0) + pixelsWithAlpha(hand, 0, side - 1, 255), side * side)
+            << ratio;
+    }
 }
 
 // A prize is stretched into its box: each is drawn for its box's proportions,

@@ -26,7 +26,8 @@ QImage render(const QString& source, qreal devicePixelRatio, QSize logicalSize =
 // As render(), as a pixmap for the screen.
 QPixmap draw(const QString& source, qreal devicePixelRatio, QSize logicalSize = {});
 
-// A mouse pointer whose hot spot is given in the picture's design pixels.
+// A mouse pointer whose hot spot is given in the picture's design pixels,
+// drawn at the whole multiple of its size nearest the ratio.
 QCursor pointer(const QString& source, QPoint hotSpot, qreal devicePixelRatio);
 
 // An icon drawn at the sizes a window manager or a task bar asks for.
