@@ -20,6 +20,7 @@ test_packages=(
     desktop-file-utils appstream lintian devscripts dpkg-dev pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber
     xvfb xauth xdotool inotify-tools
     weston dbus-daemon
+    librsvg2-bin  # librsvg's converter, which the pictures are checked against
 )
 
 install_missing() {

@@ -187,6 +187,30 @@ TEST_F(Form1Test, AReelIsDrawnFromItsSourceAtTheScreensDensity)
     EXPECT_EQ(opaque(control("imgSpinPix_0")->grab()), opaque(artwork::draw(bell, 1.0, QSize(side, side))));
 }
 
+// In the window, at whatever scale the screen has (ctest runs this at several), the
+// minus and equals signs between the tallies are equally thick, in whole pixels.
+class DesignLinesTest : public ::testing::Test, public PlayedWindow {};
+TEST_F(DesignLinesTest, LinesOfOneWidthAreEquallyThickAtTheScreensScale)
+{
+    // Drawn as onto the screen, from the window's top left corner (the
+    // offscreen screen's own grab stops at the logical size).
+    const QImage screen = window.grab().toImage();
+    const qreal ratio = window.devicePixelRatioF();
+    ASSERT_NEAR(screen.width(), window.width() * ratio, 1.0);
+    for (const ControlDesign& design : mainWindowDesign()) {
+        if (design.kind != ControlKind::line)
+            continue;
+        SCOPED_TRACE(design.name);
+        const QWidget* line = control(design.name);
+        const QPoint topLeft = line->mapTo(&window, QPoint());
+        const int x = static_cast<int>((topLeft.x() + line->width() / 2 + 0.5) * ratio);
+        int rows = 0;
+        for (int y = static_cast<int>(topLeft.y() * ratio); y < (topLeft.y() + line->height()) * ratio; ++y)
+            rows += screen.pixelColor(x, y) == QColor(design.colour) ? 1 : 0;
+        EXPECT_EQ(rows, std::max(1L, std::lround(design.lineWidth * ratio))) << "at scale " << ratio;
+    }
+}
+
 TEST(WindowTimerTest, EnablingARunningTimerKeepsItsScheduleAndDisablingStopsIt)
 {
     // Long enough never to fire here, however slow the machine.

@@ -1,5 +1,6 @@
 // The pictures the game ships, as the window will use them.
 #include "image_list.h"
+#include "layout.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -59,17 +60,13 @@ TEST(ImageListTest, HoldsEightDistinctSymbolsDrawnAtTheScreensDensity)
 TEST(PicturesTest, TheOtherPicturesHaveTheirSizesAndThePointersTheirHotSpots)
 {
     const std::pair<QString, QSize> sizes[] = {{pictures::spinFace, {105, 50}},
-                                               {pictures::source(Picture::img50bill), {132, 58}},
+                                               {pictures::source(Picture::img50bill), {155, 58}},
                                                {pictures::source(Picture::img100Bill), {600, 243}},
                                                {pictures::icon, {32, 32}},
                                                {pictures::aboutLogo, {157, 120}},
                                                {pictures::aboutIcon, {32, 32}}};
     for (const auto& [source, size] : sizes)
         EXPECT_EQ(artwork::draw(source, 1.0).size(), size) << source.toStdString();
-    const QSize coins = artwork::designSize(pictures::source(Picture::imgCoins2));
-    ASSERT_FALSE(coins.isEmpty());
-    EXPECT_NEAR(double(coins.width()) / coins.height(), 1.25, 0.1);
-
     // Each pointer is drawn at its hot spot (the fingertip, the coin's centre)
     // and clear at a point beside it (above the fingertip, the coin's corner).
     const struct {
@@ -84,6 +81,41 @@ TEST(PicturesTest, TheOtherPicturesHaveTheirSizesAndThePointersTheirHotSpots)
         EXPECT_GT(qAlpha(image.pixel(hotSpot)), 0);
         EXPECT_EQ(qAlpha(image.pixel(clear)), 0);
     }
+
+    // Pixel art stays crisp at any ratio, every pixel drawn or clear: at a
+    // whole multiple of its pixels, not smoothed out to 40 at 1.25.
+    for (const qreal ratio : {1.25, 1.5, 2.0, 3.0}) {
+        const QImage hand = pictures::spinPointer(ratio).pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+        const int side = 32 * qRound(ratio);
+        ASSERT_EQ(hand.size(), QSize(side, side)) << ratio;
+        EXPECT_EQ(pixelsWithAlpha(hand, 0, side - 1, 0) + pixelsWithAlpha(hand, 0, side - 1, 255), side * side)
+            << ratio;
+    }
+}
+
+// A prize is stretched into its box: each is drawn for its box's proportions,
+// so nothing comes out squashed.
+TEST(PicturesTest, EachPrizeIsDrawnForItsBoxsProportions)
+{
+    const QRegularExpression viewBox(QStringLiteral("viewBox=\"0 0 ([0-9.]+) ([0-9.]+)\""));
+    int prizes = 0;
+    for (const ControlDesign& design : mainWindowDesign()) {
+        if (design.kind != ControlKind::prize)
+            continue;
+        ++prizes;
+        for (Picture picture : {Picture::imgCoins2, Picture::img50bill, Picture::img100Bill}) {
+            if (controlName(picture) != design.name)
+                continue;
+            QFile source(pictures::source(picture));
+            ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+            const auto match = viewBox.match(QString::fromUtf8(source.readAll()));
+            ASSERT_TRUE(match.hasMatch()) << design.name;
+            const QSize box = pixelBox(design).size();
+            const double drawn = match.captured(1).toDouble() / match.captured(2).toDouble();
+            EXPECT_NEAR(drawn / (double(box.width()) / box.height()), 1.0, 0.05) << design.name;
+        }
+    }
+    EXPECT_EQ(prizes, 3);
 }
 
 // Qt's SVG renderer takes font-family as one name, not a list: a list is a

@@ -1,9 +1,10 @@
 // Drawing the SVG sources at the screen's pixel density.
 #include "artwork.h"
 
+#include <QGuiApplication>
 #include <QImageReader>
-#include <QLoggingCategory>
 
+#include <algorithm>
 #include <cmath>
 
 namespace spinzaro::artwork {
@@ -26,12 +27,6 @@ QSize pixelsFor(QSize logicalSize, qreal devicePixelRatio)
 }
 
 }  // namespace
-
-void quietUnsupportedFeatures()
-{
-    // QT_LOGGING_RULES still overrides it, for whoever needs to see them.
-    QLoggingCategory::setFilterRules(QStringLiteral("qt.svg.warning=false"));
-}
 
 QString source(const QString& name)
 {
@@ -66,8 +61,14 @@ QPixmap draw(const QString& source, qreal devicePixelRatio, QSize logicalSize)
 
 QCursor pointer(const QString& source, QPoint hotSpot, qreal devicePixelRatio)
 {
-    // QCursor takes the hot spot in logical pixels of a high-density picture.
-    return QCursor(draw(source, devicePixelRatio), hotSpot.x(), hotSpot.y());
+    // Pixel art stays crisp at whole multiples of its pixels only: the one
+    // nearest the screen's ratio.
+    const int factor = std::max(1, qRound(devicePixelRatio));
+    // QCursor takes the hot spot in logical pixels of a high-density picture,
+    // but Qt's X11 platform hands it to the X server unscaled, beside the
+    // picture's own pixels.
+    const int hotSpotScale = QGuiApplication::platformName() == QLatin1String("xcb") ? factor : 1;
+    return QCursor(draw(source, factor), hotSpot.x() * hotSpotScale, hotSpot.y() * hotSpotScale);
 }
 
 QIcon icon(const QString& source)

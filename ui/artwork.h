@@ -11,11 +11,6 @@
 
 namespace spinzaro::artwork {
 
-// The bills' engraving is drawn with SVG patterns, which Qt's SVG Tiny
-// renderer leaves out (the plain colour under them shows) and says so on
-// every draw; this rule silences that library's warnings, and only those.
-void quietUnsupportedFeatures();
-
 // The embedded source of a picture by its file name without ".svg"
 // ("paytable", "symbol_4_bell").
 QString source(const QString& name);
@@ -31,7 +26,8 @@ QImage render(const QString& source, qreal devicePixelRatio, QSize logicalSize =
 // As render(), as a pixmap for the screen.
 QPixmap draw(const QString& source, qreal devicePixelRatio, QSize logicalSize = {});
 
-// A mouse pointer whose hot spot is given in the picture's design pixels.
+// A mouse pointer whose hot spot is given in the picture's design pixels,
+// drawn at the whole multiple of its size nearest the ratio.
 QCursor pointer(const QString& source, QPoint hotSpot, qreal devicePixelRatio);
 
 // An icon drawn at the sizes a window manager or a task bar asks for.

@@ -1,8 +1,13 @@
 // The window design's own widgets.
 #include "controls.h"
 
+#include "layout.h"
+
 #include <qdrawutil.h>
 #include <QPainter>
+
+#include <algorithm>
+#include <cmath>
 
 namespace spinzaro {
 
@@ -32,6 +37,24 @@ void ReelWindow::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.drawPixmap(0, 0, *picture_);
+}
+
+DesignLine::DesignLine(QWidget* parent, const QColor& colour, int width)
+    : QWidget(parent), colour_(colour), width_(width)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void DesignLine::paintEvent(QPaintEvent*)
+{
+    // Asked of the painter, so the strip lands on whole pixels of whatever it
+    // paints into: the window, or a grab of the widget alone.
+    QPainter painter(this);
+    const QTransform toDevice = painter.deviceTransform();
+    const qreal scale = toDevice.m22();
+    const qreal top = toDevice.map(QPointF(0, lineMargin)).y();
+    const qreal rows = std::max(1.0, std::round(width_ * scale));
+    painter.fillRect(QRectF(0, lineMargin + (std::round(top) - top) / scale, width(), rows / scale), colour_);
 }
 
 WindowTimer::WindowTimer(QObject* parent, int intervalMs) : QTimer(parent)

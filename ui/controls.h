@@ -26,6 +26,25 @@ private:
     const QPixmap* picture_ = nullptr;
 };
 
+// A line of the design: a strip of its colour, on whole device pixels, as
+// many as its width rounds to at the screen's scale. Filled as logical
+// pixels, a line one pixel wide covers one device row or two at a fractional
+// scale, depending on where it falls; this way every line of one width looks
+// alike. The widget reaches a pixel beyond the strip on each side, so the
+// strip never meets the widget's edge.
+class DesignLine : public QWidget {
+    Q_OBJECT
+public:
+    DesignLine(QWidget* parent, const QColor& colour, int width);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor colour_;
+    int width_;
+};
+
 // The coin slot: a flat face of the palette's button colour in a one-pixel
 // black border, that is pressed and clicked like any button.
 class FlatButton : public QPushButton {

@@ -54,7 +54,6 @@ Form1::Form1(std::unique_ptr<RandomSource> random, std::unique_ptr<WindowControl
     setCentralWidget(canvas_);
 
     installAccessibility();
-    artwork::quietUnsupportedFeatures();
     buildControls();
     controls_->addAnnouncement(new Announcement(this));  // no control of the design
     controls_->setDevicePixelRatio(devicePixelRatioF());

@@ -50,6 +50,7 @@ private:
     QLabel* makeAmount(const ControlDesign& design);
     QLabel* makeDisplayBox(const ControlDesign& design);
     QPushButton* makeCoinSlot(const ControlDesign& design);
+    QWidget* makeLine(const ControlDesign& design);
     QFrame* makeFrame(const ControlDesign& design);
     ReelWindow* makeReel(const ControlDesign& design);
     QLabel* makePicture(const ControlDesign& design);

@@ -68,7 +68,7 @@ QWidget* Form1::makeControl(const ControlDesign& design)
     case ControlKind::displayBox: return makeDisplayBox(design);
     case ControlKind::amount: return makeAmount(design);
     case ControlKind::coinSlot: return makeCoinSlot(design);
-    case ControlKind::line:
+    case ControlKind::line: return makeLine(design);
     case ControlKind::outline:
     case ControlKind::filledFrame: return makeFrame(design);
     case ControlKind::reelWindow: return makeReel(design);
@@ -143,16 +143,18 @@ QPushButton* Form1::makeCoinSlot(const ControlDesign& design)
     return slot;
 }
 
+QWidget* Form1::makeLine(const ControlDesign& design)
+{
+    auto* line = new DesignLine(canvas_, QColor(design.colour), design.lineWidth);
+    line->setGeometry(pixelBox(design));
+    return line;
+}
+
 QFrame* Form1::makeFrame(const ControlDesign& design)
 {
     auto* frame = new QFrame(canvas_);
-    const QColor colour(design.colour);
-    // A line is a one-pixel strip of its colour; an outline lies inside its
-    // rectangle, however wide it is.
-    if (design.kind == ControlKind::line)
-        setGround(frame, colour);
-    else
-        setBorder(frame, design.lineWidth, colour);
+    // An outline lies inside its rectangle, however wide it is.
+    setBorder(frame, design.lineWidth, QColor(design.colour));
     if (design.kind == ControlKind::filledFrame)
         setGround(frame, boxGroundColour);
     frame->setGeometry(pixelBox(design));

@@ -15,7 +15,9 @@ QRect toPixels(int left, int top, int width, int height)
 QRect pixelBox(const ControlDesign& design)
 {
     const QRect box = toPixels(design.left, design.top, design.width, design.height);
-    return design.kind == ControlKind::line ? QRect(box.topLeft(), QSize(box.width(), 1)) : box;
+    return design.kind == ControlKind::line
+               ? QRect(box.left(), box.top() - lineMargin, box.width(), design.lineWidth + 2 * lineMargin)
+               : box;
 }
 
 namespace {

@@ -40,7 +40,9 @@ struct ControlDesign {
     int lineWidth = 1;  // pixels
 };
 
-// The control's widget rectangle in pixels; a line is one pixel high.
+// The control's widget rectangle in pixels. A line's reaches lineMargin
+// pixels above and below its stroke, which is lineWidth pixels high.
+constexpr int lineMargin = 1;
 QRect pixelBox(const ControlDesign& design);
 
 // In stacking order, bottom first: the black ground, the frame outlines, the
