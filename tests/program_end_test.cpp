@@ -19,9 +19,7 @@ TEST(ProgramEndTest, QuitAndClosingEndTheProgramAtOnceWhileACueWaitsOnAHungFileS
         GameRun game;
         game.program = GameRun::programPath(QStringLiteral("scripted_game"));
         game.environment = {QStringLiteral("QT_QPA_PLATFORM=offscreen"), QStringLiteral("SPINZARO_WAVE_DELAY=60"),
-                            QStringLiteral("SPINZARO_SCRIPT=") + script,
-                            // The stand-in file system is the executable's own stat().
-                            QStringLiteral("ASAN_OPTIONS=detect_leaks=0")};
+                            QStringLiteral("SPINZARO_SCRIPT=") + script};
         const GameRun::Result run = game.run();  // 10 s at most
         EXPECT_TRUE(run.ended) << script;
         EXPECT_EQ(run.exitCode, 0) << script;

@@ -45,7 +45,9 @@ int playGame(int argc, char* argv[], const std::function<void(Form1&)>& beforeSh
     window.show();
     // Once the first events are through, the window is up.
     QTimer::singleShot(0, application.get(), &finishStart);
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    finishStart();  // in case the game ended before
+    return status;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "translations.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -23,8 +24,10 @@ namespace {
 // among them) write there directly, not through Qt's message handler.
 struct Start {
     std::mutex mutex;
-    bool running = false;
-    pid_t process = 0;
+    // Read without the lock by _exit(), which a child of a fork may call
+    // while another thread of the parent held the lock.
+    std::atomic<bool> running = false;
+    std::atomic<pid_t> process = 0;
     bool applicationMade = false;
     bool displayNamed = false;  // on the command line
     int realError = -1;
@@ -201,7 +204,7 @@ void finishStart()
 {
     Start& state = start();
     const std::lock_guard lock(state.mutex);
-    if (!std::exchange(state.running, false))
+    if (!state.running.exchange(false))
         return;
     qInstallMessageHandler(state.passOn);
     stopHolding(state, true);
@@ -220,8 +223,10 @@ void refuseStart(const QString& reason)
 void reportEndDuringStart()
 {
     Start& state = start();
+    if (!state.running || state.process != ::getpid())
+        return;
     const std::lock_guard lock(state.mutex);
-    if (state.running && state.process == ::getpid())
+    if (state.running)
         endStart(state, {});
 }
 
