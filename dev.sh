@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 
 packages=(
     cmake g++ make pkg-config libgtest-dev libgmock-dev
-    qt6-base-dev libqt6svg6 qt6-wayland libpulse-dev libsndfile1-dev
+    qt6-base-dev libqt6svg6 qt6-wayland libpulse-dev libsndfile1-dev libxcb1-dev
     fonts-liberation2 fonts-dejavu-core qt6-l10n-tools qt6-tools-dev
 )
 # Only the tests need these: metadata validators, private sound servers with

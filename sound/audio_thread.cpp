@@ -73,8 +73,8 @@ void AudioThread::serveRequest()
     std::optional<Wave> wave;
     if (!request->path.empty())
         wave = readWave(request->path);
-    if (!wave) {
-        silence();  // stop, or a cue that cannot sound: the one before ends all the same
+    if (!wave || quit_) {  // a stop, a cue that cannot sound or one read past the end: the last one ends
+        silence();
         return;
     }
     play(AskedWave{std::move(*wave), asked, std::filesystem::path(request->path).stem().string()});

@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -27,17 +28,37 @@ public:
     AudioThread(std::string server, SoundIdentity identity)
         : server_(std::move(server)), identity_(std::move(identity))
     {
-        thread_ = std::thread([this] { run(); });
+        thread_ = std::thread([this] {
+            run();
+            const std::lock_guard lock(mutex_);
+            finished_ = true;
+            ended_.notify_all();
+        });
     }
 
+    // Waits for the thread unless stop() has left it behind.
     ~AudioThread()
     {
-        {
-            const std::lock_guard lock(mutex_);
-            quit_ = true;
-            wake();
+        if (thread_.joinable())
+            stop();
+    }
+
+    // Asks the thread to end and gives it a moment. False when it is still held
+    // up outside its loop, by a file on a hung file system say: it is then left
+    // to end with the process, plays nothing more, and this object must be
+    // kept for it.
+    bool stop()
+    {
+        std::unique_lock lock(mutex_);
+        quit_ = true;
+        wake();
+        if (!ended_.wait_for(lock, stopWait, [this] { return finished_; })) {
+            thread_.detach();
+            return false;
         }
+        lock.unlock();
         thread_.join();
+        return true;
     }
 
     AudioThread(const AudioThread&) = delete;
@@ -79,6 +100,9 @@ private:
     // How long after a cue's own length its stream is corked, so that the
     // sink plays the tail out.
     static constexpr pa_usec_t tailUs = 250'000;
+    // Far more than the thread's own clean-up takes, and short enough that the
+    // program seems to end at once.
+    static constexpr auto stopWait = std::chrono::milliseconds(200);
 
     struct AskedWave {
         Wave wave;
@@ -119,6 +143,8 @@ private:
     std::atomic<bool> quit_{false};
     std::mutex mutex_;
     std::optional<Request> request_;
+    std::condition_variable ended_;
+    bool finished_ = false;  // the thread has let go of everything
     pa_mainloop* loop_ = nullptr;  // made and freed by the audio thread, under mutex_
 
     // Owned by the audio thread alone.

@@ -33,6 +33,12 @@ public:
     // Cuts off whatever sounds.
     void stop();
 
+    // Whether a player went while its thread was held up, by a file on a hung
+    // file system say. The thread then does nothing more that anyone could
+    // notice, but the process must end without running its exit handlers,
+    // which the thread could still meet in the libraries it was in.
+    static bool threadsLeftRunning();
+
 private:
     std::unique_ptr<AudioThread> thread_;
 };

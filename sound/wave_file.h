@@ -22,8 +22,9 @@ struct Wave {
 inline constexpr std::int64_t maxWaveFileBytes = std::int64_t{8} * 1024 * 1024;
 inline constexpr std::size_t maxWaveSamples = std::size_t{8} * 1024 * 1024;
 
-// Only a regular file of at most maxWaveFileBytes that the decoder reads as
-// sound with at least one frame; nullopt for anything else. A pipe, a device
+// Only a regular file of at most maxWaveFileBytes, a RIFF WAVE of PCM, float,
+// A-law or mu-law samples, that the decoder reads as sound with at least one
+// frame; nullopt for anything else, without a word. A pipe, a device
 // or a folder is recognised without reading from it.
 std::optional<Wave> readWave(const std::string& path);
 

@@ -35,6 +35,17 @@
         <source>Options:</source>
         <translation>Optionen:</translation>
     </message>
+    <message>
+        <source>%1: write error: %2</source>
+        <translation>%1: Schreibfehler: %2</translation>
+    </message>
+</context>
+<context>
+    <name>GameStart</name>
+    <message>
+        <source>Qt&apos;s SVG image plugin, which draws the pictures, is missing</source>
+        <translation>Das SVG-Bildmodul von Qt, das die Bilder zeichnet, fehlt</translation>
+    </message>
 </context>
 <context>
     <name>Layout</name>
@@ -72,6 +83,14 @@
     <message>
         <source>Spinzaro: cannot open a window: %1%2.</source>
         <translation>Spinzaro: Es kann kein Fenster geöffnet werden: %1%2.</translation>
+    </message>
+    <message>
+        <source>the platform plugin ended the program</source>
+        <translation>das Plattformmodul hat das Programm beendet</translation>
+    </message>
+    <message>
+        <source>QT_SCALE_FACTOR=%1 is not a scale factor from 0.25 to 16</source>
+        <translation>QT_SCALE_FACTOR=%1 ist kein Skalierungsfaktor von 0,25 bis 16</translation>
     </message>
 </context>
 <context>

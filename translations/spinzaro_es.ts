@@ -35,6 +35,17 @@
         <source>Options:</source>
         <translation>Opciones:</translation>
     </message>
+    <message>
+        <source>%1: write error: %2</source>
+        <translation>%1: error de escritura: %2</translation>
+    </message>
+</context>
+<context>
+    <name>GameStart</name>
+    <message>
+        <source>Qt&apos;s SVG image plugin, which draws the pictures, is missing</source>
+        <translation>falta el complemento de imágenes SVG de Qt, que dibuja las imágenes</translation>
+    </message>
 </context>
 <context>
     <name>Layout</name>
@@ -72,6 +83,14 @@
     <message>
         <source>Spinzaro: cannot open a window: %1%2.</source>
         <translation>Spinzaro: no se puede abrir una ventana: %1%2.</translation>
+    </message>
+    <message>
+        <source>the platform plugin ended the program</source>
+        <translation>el complemento de plataforma terminó el programa</translation>
+    </message>
+    <message>
+        <source>QT_SCALE_FACTOR=%1 is not a scale factor from 0.25 to 16</source>
+        <translation>QT_SCALE_FACTOR=%1 no es un factor de escala entre 0,25 y 16</translation>
     </message>
 </context>
 <context>

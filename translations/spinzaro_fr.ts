@@ -35,6 +35,17 @@
         <source>Options:</source>
         <translation>Options :</translation>
     </message>
+    <message>
+        <source>%1: write error: %2</source>
+        <translation>%1 : erreur d&apos;écriture : %2</translation>
+    </message>
+</context>
+<context>
+    <name>GameStart</name>
+    <message>
+        <source>Qt&apos;s SVG image plugin, which draws the pictures, is missing</source>
+        <translation>le module d&apos;images SVG de Qt, qui dessine les images, est absent</translation>
+    </message>
 </context>
 <context>
     <name>Layout</name>
@@ -72,6 +83,14 @@
     <message>
         <source>Spinzaro: cannot open a window: %1%2.</source>
         <translation>Spinzaro : impossible d’ouvrir une fenêtre : %1%2.</translation>
+    </message>
+    <message>
+        <source>the platform plugin ended the program</source>
+        <translation>le module de plateforme a mis fin au programme</translation>
+    </message>
+    <message>
+        <source>QT_SCALE_FACTOR=%1 is not a scale factor from 0.25 to 16</source>
+        <translation>QT_SCALE_FACTOR=%1 n&apos;est pas un facteur d&apos;échelle entre 0,25 et 16</translation>
     </message>
 </context>
 <context>

@@ -35,6 +35,17 @@
         <source>Options:</source>
         <translation>Opzioni:</translation>
     </message>
+    <message>
+        <source>%1: write error: %2</source>
+        <translation>%1: errore di scrittura: %2</translation>
+    </message>
+</context>
+<context>
+    <name>GameStart</name>
+    <message>
+        <source>Qt&apos;s SVG image plugin, which draws the pictures, is missing</source>
+        <translation>manca il plugin di immagini SVG di Qt, che disegna le immagini</translation>
+    </message>
 </context>
 <context>
     <name>Layout</name>
@@ -72,6 +83,14 @@
     <message>
         <source>Spinzaro: cannot open a window: %1%2.</source>
         <translation>Spinzaro: impossibile aprire una finestra: %1%2.</translation>
+    </message>
+    <message>
+        <source>the platform plugin ended the program</source>
+        <translation>il plugin della piattaforma ha terminato il programma</translation>
+    </message>
+    <message>
+        <source>QT_SCALE_FACTOR=%1 is not a scale factor from 0.25 to 16</source>
+        <translation>QT_SCALE_FACTOR=%1 non è un fattore di scala tra 0,25 e 16</translation>
     </message>
 </context>
 <context>

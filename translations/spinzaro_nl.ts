@@ -35,6 +35,17 @@
         <source>Options:</source>
         <translation>Opties:</translation>
     </message>
+    <message>
+        <source>%1: write error: %2</source>
+        <translation>%1: schrijffout: %2</translation>
+    </message>
+</context>
+<context>
+    <name>GameStart</name>
+    <message>
+        <source>Qt&apos;s SVG image plugin, which draws the pictures, is missing</source>
+        <translation>de SVG-afbeeldingsplug-in van Qt, die de afbeeldingen tekent, ontbreekt</translation>
+    </message>
 </context>
 <context>
     <name>Layout</name>
@@ -72,6 +83,14 @@
     <message>
         <source>Spinzaro: cannot open a window: %1%2.</source>
         <translation>Spinzaro: kan geen venster openen: %1%2.</translation>
+    </message>
+    <message>
+        <source>the platform plugin ended the program</source>
+        <translation>de platformplug-in heeft het programma beëindigd</translation>
+    </message>
+    <message>
+        <source>QT_SCALE_FACTOR=%1 is not a scale factor from 0.25 to 16</source>
+        <translation>QT_SCALE_FACTOR=%1 is geen schaalfactor van 0,25 tot 16</translation>
     </message>
 </context>
 <context>

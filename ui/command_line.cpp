@@ -8,7 +8,11 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <iterator>
 #include <vector>
 
 namespace spinzaro {
@@ -26,10 +30,18 @@ constexpr const char* qtOptionsWithValue[] = {
 };
 constexpr const char* qtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
-void print(std::FILE* stream, const QString& text)
+// An answer is only given once it is written: a full disk or a closed
+// output is reported, as the GNU tools do.
+int answer(const QString& program, const QString& text)
 {
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fflush(stream);
+    if (std::fputs(text.toLocal8Bit().constData(), stdout) >= 0 && std::fflush(stdout) == 0)
+        return 0;
+    const QString error = QString::fromLocal8Bit(std::strerror(errno));
+    std::fputs(qPrintable(QCoreApplication::translate("CommandLine", "%1: write error: %2").arg(program, error) +
+                          QLatin1Char('\n')),
+               stderr);
+    std::fflush(stderr);
+    return 1;
 }
 
 void acceptQtsOwnOptions(QCommandLineParser& parser)
@@ -59,8 +71,10 @@ int refuse(const QString& program, QString problem)
 {
     if (problem.endsWith(QLatin1Char('.')))
         problem.chop(1);
-    print(stderr, QCoreApplication::translate("CommandLine", "%1: %2; try '%1 --help'.").arg(program, problem) +
-                      QLatin1Char('\n'));
+    std::fputs(qPrintable(QCoreApplication::translate("CommandLine", "%1: %2; try '%1 --help'.").arg(program, problem) +
+                          QLatin1Char('\n')),
+               stderr);
+    std::fflush(stderr);
     return 2;
 }
 
@@ -116,17 +130,36 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
     if (!parser.positionalArguments().isEmpty())
         return refuse(program, QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
                                    .arg(parser.positionalArguments().front()));
-    if (parser.isSet(help)) {
-        print(stdout, helpText(program, parser.applicationDescription(), {help, version}));
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        print(stdout, QStringLiteral("%1 %2\n%3\n")
-                          .arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion(),
-                               QString::fromUtf8(identity::copyright)));
-        return 0;
-    }
+    if (parser.isSet(help))
+        return answer(program, helpText(program, parser.applicationDescription(), {help, version}));
+    if (parser.isSet(version))
+        return answer(program, QStringLiteral("%1 %2\n%3\n")
+                                   .arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion(),
+                                        QString::fromUtf8(identity::copyright)));
     return std::nullopt;
+}
+
+QtArguments::QtArguments(int argc, char* argv[])
+{
+    for (int i = 0; i < argc; ++i) {
+        const std::string argument = argv[i];
+        const std::size_t equals = argument.find('=');
+        const std::size_t dashes = argument.rfind("--", 0) == 0 ? 2 : 1;
+        const std::string name = argument.substr(dashes, equals - dashes);
+        const bool split = i > 0 && argument.starts_with('-') && equals != std::string::npos &&
+                           std::any_of(std::begin(qtOptionsWithValue), std::end(qtOptionsWithValue),
+                                       [&](const char* option) { return name == option; });
+        if (split) {
+            texts_.push_back("-" + name);
+            texts_.push_back(argument.substr(equals + 1));
+        } else {
+            texts_.push_back(argument);
+        }
+    }
+    for (std::string& text : texts_)
+        pointers_.push_back(text.data());
+    count_ = static_cast<int>(texts_.size());
+    pointers_.push_back(nullptr);
 }
 
 }  // namespace spinzaro

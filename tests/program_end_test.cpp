@@ -1,0 +1,54 @@
+// How the game ends: at once on Quit or closing, whatever the cue's thread
+// waits on, and with nothing written where it does not belong.
+#include "program_run.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gmock/gmock.h>
+
+namespace spinzaro {
+namespace {
+
+using namespace ::testing;
+
+// Looking at the wave takes a minute; the program must not wait for that.
+TEST(ProgramEndTest, QuitAndClosingEndTheProgramAtOnceWhileACueWaitsOnAHungFileSystem)
+{
+    for (const char* script : {"quit", "close"}) {
+        GameRun game;
+        game.program = GameRun::programPath(QStringLiteral("scripted_game"));
+        game.environment = {QStringLiteral("QT_QPA_PLATFORM=offscreen"), QStringLiteral("SPINZARO_WAVE_DELAY=60"),
+                            QStringLiteral("SPINZARO_SCRIPT=") + script};
+        const GameRun::Result run = game.run();  // 10 s at most
+        EXPECT_TRUE(run.ended) << script;
+        EXPECT_EQ(run.exitCode, 0) << script;
+        EXPECT_EQ(run.output, "held up\n") << script << ": the cue's wave was not waited on";
+        // The offscreen platform's own note on the window's fixed size, and nothing else.
+        EXPECT_THAT(run.error, AnyOf(IsEmpty(), Eq("This plugin does not support propagateSizeHints()"))) << script;
+    }
+}
+
+// A descriptor the caller closed is not taken by a file, socket or event
+// counter of the game's, which would then get what is meant for it.
+TEST(ProgramEndTest, ClosedStandardDescriptorsStayClosedToTheGamesOwnFiles)
+{
+    for (int closed = 0; closed <= 2; ++closed) {
+        const QTemporaryDir folder;
+        GameRun game;
+        game.program = GameRun::programPath(QStringLiteral("scripted_game"));
+        game.environment = {QStringLiteral("QT_QPA_PLATFORM=offscreen"), QStringLiteral("SPINZARO_SCRIPT=descriptors"),
+                            QStringLiteral("SPINZARO_REPORT=") + folder.filePath(QStringLiteral("report"))};
+        game.closedDescriptor = closed;
+        const GameRun::Result run = game.run();
+        EXPECT_EQ(run.exitCode, 0) << closed;
+        QFile report(folder.filePath(QStringLiteral("report")));
+        ASSERT_TRUE(report.open(QIODevice::ReadOnly)) << closed;
+        const QList<QByteArray> targets = report.readAll().split('\n');
+        ASSERT_GE(targets.size(), 3) << closed;
+        EXPECT_EQ(targets.at(closed).toStdString(), "/dev/null") << "descriptor " << closed;
+    }
+}
+
+}  // namespace
+}  // namespace spinzaro
