@@ -25,8 +25,7 @@ struct Request {
 
 class AudioThread {
 public:
-    AudioThread(std::string server, SoundIdentity identity)
-        : server_(std::move(server)), identity_(std::move(identity))
+    AudioThread(std::string server, SoundIdentity identity) : server_(std::move(server)), identity_(std::move(identity))
     {
         thread_ = std::thread([this] {
             run();

@@ -74,9 +74,8 @@ bool SoundServer::start()
     // the user's own server remembers.
     const auto run = [&](const std::string& process, const std::string& arguments = "") {
         pids_.emplace_back(process, spawn("env XDG_RUNTIME_DIR=" + folder + " PIPEWIRE_RUNTIME_DIR=" + folder +
-                                          " HOME=" + folder + " XDG_CONFIG_HOME=" + folder +
-                                          "/config XDG_STATE_HOME=" + folder +
-                                          "/state DBUS_SESSION_BUS_ADDRESS=unix:path=" + folder + "/bus " +
+                                          " HOME=" + folder + " XDG_CONFIG_HOME=" + folder + "/config XDG_STATE_HOME=" +
+                                          folder + "/state DBUS_SESSION_BUS_ADDRESS=unix:path=" + folder + "/bus " +
                                           process + " " + arguments));
     };
     // WirePlumber's remembered default sink would outvote a new null sink's.

@@ -135,7 +135,8 @@ protected:
             for (int call = 0; call < 15; ++call, sleepMs(100))
                 player_->play(folder_.file(call % 2 == 0 ? "short.wav" : "long.wav"));
             player_->stop();
-            player_ = std::make_unique<CuePlayer>(server_.address(), identity_);  // ending a player does not wait either
+            // Ending a player does not wait either.
+            player_ = std::make_unique<CuePlayer>(server_.address(), identity_);
             EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(1500 + 1000));
             server_.signal(process, SIGCONT);
             EXPECT_TRUE(shortCueHeardInFull()) << "within two seconds";
