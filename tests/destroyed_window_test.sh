@@ -10,7 +10,7 @@ game=$1
 runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
 
-env -i PATH="$PATH" HOME="$runtime" XDG_RUNTIME_DIR="$runtime" \
+env -i PATH="$PATH" HOME="$runtime" XDG_RUNTIME_DIR="$runtime" LSAN_OPTIONS="${LSAN_OPTIONS:-}" \
     xvfb-run -a -s "-screen 0 800x600x24" bash -c '
     QT_QPA_PLATFORM=xcb PULSE_SERVER="unix:$1/no-server" "$2" 2>"$1/error" &
     game=$!

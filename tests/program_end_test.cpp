@@ -29,6 +29,18 @@ TEST(ProgramEndTest, QuitAndClosingEndTheProgramAtOnceWhileACueWaitsOnAHungFileS
     }
 }
 
+// Ended by a plugin while the window is being opened, the game still says
+// why in one line.
+TEST(ProgramEndTest, AnExitWhileTheWindowIsBeingOpenedIsExplained)
+{
+    GameRun game;
+    game.program = GameRun::programPath(QStringLiteral("scripted_game"));
+    game.environment = {QStringLiteral("QT_QPA_PLATFORM=offscreen"), QStringLiteral("SPINZARO_SCRIPT=exit")};
+    const GameRun::Result run = game.run();
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.error, "Spinzaro: cannot open a window: the platform plugin ended the program.");
+}
+
 // A descriptor the caller closed is not taken by a file, socket or event
 // counter of the game's, which would then get what is meant for it.
 TEST(ProgramEndTest, ClosedStandardDescriptorsStayClosedToTheGamesOwnFiles)

@@ -4,6 +4,8 @@
 //   quit, close   a coin, then Quit or closing the window
 //   descriptors   writes where descriptors 0, 1 and 2 lead, one a line, to
 //                 the file SPINZARO_REPORT once the window is up, then quits
+//   exit          calls exit() before the window is shown, as a platform
+//                 plugin may while it opens the window
 #include "form1.h"
 #include "game_start.h"
 
@@ -75,6 +77,8 @@ void play(Form1& window, const QString& script)
 int main(int argc, char* argv[])
 {
     return spinzaro::startGame(argc, argv, [](spinzaro::Form1& window) {
+        if (qEnvironmentVariable("SPINZARO_SCRIPT") == QLatin1String("exit"))
+            std::exit(3);
         QTimer::singleShot(0, &window, [&window] { spinzaro::play(window, qEnvironmentVariable("SPINZARO_SCRIPT")); });
     });
 }
