@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 packages=(
     cmake g++ make pkg-config libgtest-dev libgmock-dev
     qt6-base-dev libqt6svg6 qt6-wayland libpulse-dev libsndfile1-dev
-    fonts-liberation2 qt6-l10n-tools qt6-tools-dev
+    fonts-liberation2 qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 # Only the tests need these: metadata validators, private sound servers with
 # a silent sink (PulseAudio, and PipeWire with its PulseAudio front and

@@ -1,10 +1,11 @@
 // Everything a screen reader hears of the window, in the player's language:
-// the words for symbols, pay lines, prizes, reels, tallies and buttons, and a
-// win announced as the game makes it.
+// the words for symbols, pay lines, prizes, reels, tallies and buttons, and
+// the news of the stake and of each round as the game makes it.
 #pragma once
 
 #include "window_operations.h"
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -33,26 +34,50 @@ QString coinSlotDescription(const QString& key);
 QString spinWords();
 QString quitWords();
 
-// Says a win aloud: an alert that shows with the words and hides again. It
-// takes no room and draws nothing. It learns of a win from the window
-// operations the game makes: a prize shown, then one pay row shown alone
-// and its amount written, all in one handler.
+// Tells the player the game's news where a screen reader listens: it speaks
+// what changes on the focused object, so the news (the stake after a coin,
+// a round's result) goes into the focused control's description. A win
+// disables both buttons, and a disabled button hands its focus on, Spin to
+// Quit and Quit to nothing; so the focus rests here meanwhile, on an object
+// named with the win, and goes back where it was when a button comes back.
+// It takes no room and draws nothing, and is hidden outside the pause.
 class Announcement : public QWidget {
     Q_OBJECT
 public:
     explicit Announcement(QWidget* parent);
+    // A win is known from the window operations the game makes in one
+    // handler: a prize shown, one pay row shown alone, its amount written,
+    // then the balance written, which ends every round.
     void prizeShown(bool visible);
     void rowShown(int amountElement, bool visible);
     void amountWritten(int amountElement, const QString& amount);
+    void balanceWritten(const QString& balance);
+    // "Bet $2.00", after a coin.
+    void stakeWritten(const QString& stake);
+    // Before a button is disabled while it has the focus, and after one is enabled.
+    void holdFocus(QWidget* holder);
+    void buttonEnabled();
+
+    QString words() const { return words_; }
 
 private:
-    void announceWin();
+    void tell(const QString& news);
+    void forgetTold();
 
+    bool won_ = false;
     std::optional<int> shownRow_;
     std::array<QString, amountLabelCount> amounts_;
+    QString words_;
+    QPointer<QWidget> heldFrom_;  // where the focus goes back to after a win
+    QPointer<QWidget> told_;      // the control whose description holds news
 };
 
-// Lets assistive tools hear announcements as alerts.
+// Leaves a widget out of what assistive tools reach: decoration, a slot that
+// never shows text, or a heading that is said with what it heads.
+void leaveUnheard(QWidget* widget);
+
+// Lets assistive tools hear the announcement and leaves the window's
+// decoration and the headings, said with what they head, out of their tree.
 void installAccessibility();
 
 }  // namespace spinzaro
