@@ -15,11 +15,13 @@ packages=(
 # a silent sink (PulseAudio, and PipeWire with its PulseAudio front and
 # WirePlumber), an X server with a clicker and a file watcher for the
 # installed-game check, a headless Wayland compositor, a private session bus
-# for PipeWire, and the Debian package's checker.
+# for PipeWire, the Debian package's checker, and the Orca screen reader with
+# its speech server, accessibility bus and a window manager.
 test_packages=(
     desktop-file-utils appstream lintian dpkg-dev pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber
     xvfb xauth xdotool inotify-tools
     weston dbus-daemon
+    orca speech-dispatcher at-spi2-core openbox
 )
 
 install_missing() {

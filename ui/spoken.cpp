@@ -7,6 +7,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QTimer>
 
 namespace spinzaro {
 
@@ -98,10 +99,28 @@ Announcement::Announcement(QWidget* parent) : QWidget(parent)
     // Reached by Tab only while it is shown, when nothing else takes the focus.
     setFocusPolicy(Qt::TabFocus);
     hide();
-    // News said to a control is its own only while it has the focus.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
-        if (old != nullptr && old == told_)
-            forgetTold();
+    notice_ = new Notice(parent);
+}
+
+Notice::Notice(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("notice"));
+    setGeometry(0, 0, 1, 1);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+}
+
+void Notice::say(const QString& news)
+{
+    if (!window()->isVisible())
+        return;  // the opening stake, written before the window shows
+    words_ = news;
+    hide();
+    show();
+    // Gone again once read, so that it never stands beside the control it quotes.
+    QTimer::singleShot(500, this, [this, news] {
+        if (words_ == news)
+            hide();
     });
 }
 
@@ -135,8 +154,8 @@ void Announcement::balanceWritten(const QString& balance)
     // Read by the accessible interface when the reader asks, after this
     // handler, so the focus could come here before the words were known.
     words_ = QCoreApplication::translate("Spoken", "You win %1 on %2. %3").arg(amount, line, balance);
-    if (!hasFocus())
-        tell(words_);
+    if (!heldFrom_)
+        tell(words_);  // the focus was nowhere
 }
 
 void Announcement::stakeWritten(const QString& stake)
@@ -146,22 +165,7 @@ void Announcement::stakeWritten(const QString& stake)
 
 void Announcement::tell(const QString& news)
 {
-    QWidget* focus = window()->focusWidget();
-    if (focus == nullptr)
-        return;
-    if (focus != told_)
-        forgetTold();
-    told_ = focus;
-    // Emptied first, so that the same news twice is said twice.
-    focus->setAccessibleDescription(QString());
-    focus->setAccessibleDescription(news);
-}
-
-void Announcement::forgetTold()
-{
-    if (told_)
-        told_->setAccessibleDescription(QString());
-    told_ = nullptr;
+    notice_->say(news);
 }
 
 void Announcement::holdFocus(QWidget* holder)
@@ -230,8 +234,21 @@ private:
     }
 };
 
+class NoticeInterface : public QAccessibleWidget {
+public:
+    explicit NoticeInterface(Notice* notice) : QAccessibleWidget(notice, QAccessible::Notification) {}
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return static_cast<const Notice*>(widget())->words();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
 QAccessibleInterface* accessibleOf(const QString& className, QObject* object)
 {
+    if (className == QLatin1String("spinzaro::Notice"))
+        return new NoticeInterface(static_cast<Notice*>(object));
     if (className == QLatin1String("spinzaro::Announcement"))
         return new AnnouncementInterface(static_cast<Announcement*>(object));
     if (object->metaObject() == &QWidget::staticMetaObject)

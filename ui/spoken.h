@@ -34,6 +34,20 @@ QString coinSlotDescription(const QString& key);
 QString spinWords();
 QString quitWords();
 
+// A notification that shows with the words of a piece of news and hides
+// again: a screen reader speaks a notification as it shows, wherever the
+// focus is. It takes no room and draws nothing.
+class Notice : public QWidget {
+    Q_OBJECT
+public:
+    explicit Notice(QWidget* parent);
+    void say(const QString& news);
+    QString words() const { return words_; }
+
+private:
+    QString words_;
+};
+
 // Tells the player the game's news where a screen reader listens: it speaks
 // what changes on the focused object, so the news (the stake after a coin,
 // a round's result) goes into the focused control's description. A win
@@ -62,14 +76,13 @@ public:
 
 private:
     void tell(const QString& news);
-    void forgetTold();
 
     bool won_ = false;
     std::optional<int> shownRow_;
     std::array<QString, amountLabelCount> amounts_;
     QString words_;
     QPointer<QWidget> heldFrom_;  // where the focus goes back to after a win
-    QPointer<QWidget> told_;      // the control whose description holds news
+    Notice* notice_;
 };
 
 // Leaves a widget out of what assistive tools reach: decoration, a slot that
