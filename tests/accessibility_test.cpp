@@ -74,7 +74,8 @@ TEST(AccessibilityTest, AListenerHearsEachObjectOnceByItsOwnNameAndEachRoundsNew
     EXPECT_THAT(namesOf(heard(played.window)), IsSupersetOf({"Mise $2.00", "cerises cerises cerises rapporte $200.00"}));
     const auto notice = [&] { return QAccessible::queryAccessibleInterface(played.control("notice")); };
     EXPECT_EQ(notice()->role(), QAccessible::Notification);
-    EXPECT_EQ(notice()->text(QAccessible::Name), "Mise $2.00");
+    EXPECT_EQ(notice()->text(QAccessible::Name), "Mise maintenant $2.00");
+    expectEachNamedOnce(heard(played.window));
 
     played.spinOnto(Symbol::emblem);
     ASSERT_TRUE(played.waitForEvaluation());

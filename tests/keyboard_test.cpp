@@ -43,7 +43,7 @@ TEST_F(KeyboardPlay, AWinHoldsTheFocusOnItsNewsAndGivesItBackToSpinWhichPlaysOnW
     press(Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), control("cmdSpin"));
     press(Qt::Key_Plus);
-    EXPECT_EQ(said(), "Bet $2.00");
+    EXPECT_EQ(said(), "Stake now $2.00");
     random->script({testing::drawFor(Symbol::emblem)});
     press(Qt::Key_Space);
     ASSERT_TRUE(waitForEvaluation());

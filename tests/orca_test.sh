@@ -50,11 +50,11 @@ work=$ORCA_TEST_INSIDE
 openbox >/dev/null 2>&1 &
 failures=0
 
-# Waits until Orca has spoken the text, or fails after a while.
+# Waits until Orca has spoken the text (a number of times), or fails after a while.
 heard() {
-    local log=$1 text=$2
+    local log=$1 text=$2 times=${3:-1}
     for _ in $(seq 100); do
-        grep -sF "SPEECH OUTPUT: '" "$log" | grep -qF "$text" && return 0
+        [ "$(grep -sF "SPEECH OUTPUT: '" "$log" | grep -cF "$text")" -ge "$times" ] && return 0
         sleep 0.1
     done
     echo "FAIL: Orca did not say: $text" >&2
@@ -81,7 +81,7 @@ play() {
     heard "$log" "$loss"
     xdotool key space
     heard "$log" "$win"
-    sleep 1.5
+    heard "$log" "$spin push button" 2  # the focus back after the pause
     xdotool key space
     heard "$log" "$loss2"
     xdotool key "$about_key"
@@ -90,7 +90,7 @@ play() {
     heard "$log" "$address"
     heard "$log" "Copyright (C) 2026 Spinzaro Games"
     xdotool key Return
-    sleep 0.5
+    heard "$log" "Spinzaro frame" 2
     kill "$game_pid" 2>/dev/null || true
     wait "$game_pid" 2>/dev/null || true
     kill "$orca" 2>/dev/null || true
@@ -105,12 +105,12 @@ play() {
         failures=$((failures + 1))
     fi
     echo "What Orca said ($language):"
-    grep -oE "SPEECH OUTPUT: '.*'" "$log" | sed 's/^SPEECH OUTPUT: /    /'
+    grep -oE "SPEECH OUTPUT: '[^']*'" "$log" | sed 's/^SPEECH OUTPUT: /    /'
 }
 
-play en Quit Spin "Bet \$2.00" "You lose. Balance -\$2.00" "You win \$60.00 on bell bell bell. Balance \$56.00" \
+play en Quit Spin "Stake now \$2.00" "You lose. Balance -\$2.00" "You win \$60.00 on bell bell bell. Balance \$56.00" \
     "You lose. Balance \$54.00" alt+a "About Spinzaro" "Spinzaro Version 9.0" "Web address: www.spinzaro.example"
-play de Beenden Drehen "Einsatz \$2.00" "Verloren. Saldo -\$2.00" "Gewinn: \$60.00 mit Glocke Glocke Glocke. Saldo \$56.00" \
+play de Beenden Drehen "Einsatz jetzt \$2.00" "Verloren. Saldo -\$2.00" "Gewinn: \$60.00 mit Glocke Glocke Glocke. Saldo \$56.00" \
     "Verloren. Saldo \$54.00" alt+Udiaeresis "Über Spinzaro" "Spinzaro Version 9.0" "Adresse im Web: www.spinzaro.example"
 
 # Orca starts its speech server itself, on the private runtime folder.

@@ -164,6 +164,10 @@
         <source>You lose. %1</source>
         <translation>Perdu. %1</translation>
     </message>
+    <message>
+        <source>Stake now %1</source>
+        <translation>Mise maintenant %1</translation>
+    </message>
 </context>
 <context>
     <name>spinzaro::Form1</name>

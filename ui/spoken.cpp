@@ -160,7 +160,8 @@ void Announcement::balanceWritten(const QString& balance)
 
 void Announcement::stakeWritten(const QString& stake)
 {
-    tell(stake);
+    // Not the stake box's own name, so that no two objects share one.
+    tell(QCoreApplication::translate("Spoken", "Stake now %1").arg(stake));
 }
 
 void Announcement::tell(const QString& news)

@@ -48,12 +48,11 @@ private:
     QString words_;
 };
 
-// Tells the player the game's news where a screen reader listens: it speaks
-// what changes on the focused object, so the news (the stake after a coin,
-// a round's result) goes into the focused control's description. A win
-// disables both buttons, and a disabled button hands its focus on, Spin to
-// Quit and Quit to nothing; so the focus rests here meanwhile, on an object
-// named with the win, and goes back where it was when a button comes back.
+// Tells the player the game's news where a screen reader listens. The stake
+// after a coin and a loss go to a notice. A win disables both buttons, and a
+// disabled button hands its focus on, Spin to Quit and Quit to nothing; so
+// the focus rests here meanwhile, on an object named with the win, which is
+// what the reader says, and goes back where it was when a button comes back.
 // It takes no room and draws nothing, and is hidden outside the pause.
 class Announcement : public QWidget {
     Q_OBJECT
@@ -66,7 +65,7 @@ public:
     void rowShown(int amountElement, bool visible);
     void amountWritten(int amountElement, const QString& amount);
     void balanceWritten(const QString& balance);
-    // "Bet $2.00", after a coin.
+    // The stake's amount, after a coin.
     void stakeWritten(const QString& stake);
     // Before a button is disabled while it has the focus, and after one is enabled.
     void holdFocus(QWidget* holder);

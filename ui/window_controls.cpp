@@ -51,7 +51,7 @@ void WindowControls::setCaption(Label label, std::string_view text)
     if (headings_.contains(label)) {
         target->setAccessibleName(tallyWords(headings_.at(label), caption));
         if (announcement_ != nullptr && label == Label::lbSpinBet)
-            announcement_->stakeWritten(target->accessibleName());
+            announcement_->stakeWritten(caption);
         else if (announcement_ != nullptr && label == Label::lbAhead)
             announcement_->balanceWritten(target->accessibleName());
     }
