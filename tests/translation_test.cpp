@@ -140,8 +140,9 @@ TEST_P(LanguageTest, TheWindowAndTheAboutWindowAreTranslatedAndEveryTextFits)
     EXPECT_EQ(played.caption("lbAmount_7"), "$100.00") << "amounts are the game's own, in every language";
     // The coin key named as the player's keyboard names it, by Qt's own translation.
     const QString pageUp = QKeySequence(Qt::Key_PageUp).toString(QKeySequence::NativeText);
-    if (language == QLatin1String("de"))
+    if (language == QLatin1String("de")) {
         EXPECT_TRUE(pageUp.startsWith(QLatin1String("Bild"))) << pageUp.toStdString();  // German keyboards say "Bild"
+    }
     EXPECT_TRUE(played.control("lbCoinSlot")->toolTip().contains(pageUp)) << pageUp.toStdString();
     EXPECT_TRUE(played.control("lbCoinSlot")->accessibleDescription().contains(pageUp));
 
