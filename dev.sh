@@ -9,18 +9,22 @@ cd "$(dirname "$0")"
 packages=(
     cmake g++ make pkg-config libgtest-dev libgmock-dev
     qt6-base-dev libqt6svg6 qt6-wayland libpulse-dev libsndfile1-dev libxcb1-dev
-    fonts-liberation2 fonts-dejavu-core qt6-l10n-tools qt6-tools-dev
+    fonts-liberation2 fonts-dejavu-core qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 # Only the tests need these: metadata validators, private sound servers with
 # a silent sink (PulseAudio, and PipeWire with its PulseAudio front and
 # WirePlumber), an X server with a clicker and a file watcher for the
 # installed-game check, a headless Wayland compositor, a private session bus
-# for PipeWire, and the Debian package's checkers (hardening-check is in devscripts).
+# for PipeWire, the Debian package's checkers (hardening-check is in
+# devscripts), librsvg's converter, which the pictures are checked against,
+# and the Orca screen reader with its speech server, accessibility bus and a
+# window manager.
 test_packages=(
     desktop-file-utils appstream lintian devscripts dpkg-dev pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber
     xvfb xauth xdotool inotify-tools
     weston dbus-daemon
-    librsvg2-bin  # librsvg's converter, which the pictures are checked against
+    librsvg2-bin
+    orca speech-dispatcher at-spi2-core openbox
 )
 
 install_missing() {

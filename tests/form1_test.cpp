@@ -120,10 +120,10 @@ TEST_F(Form1Test, TheCoinSlotAndItsKeyRaiseTheStakeAndTheAmountsWidenToTheirText
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.isActiveWindow(); }, 2'000))
         << "the window was not given the keyboard";
-    const QString keyName = QKeySequence(Qt::Key_Insert).toString(QKeySequence::NativeText);
+    const QString keyName = QKeySequence(Qt::Key_PageUp).toString(QKeySequence::NativeText);
     EXPECT_TRUE(control("lbCoinSlot")->toolTip().contains(keyName));
     EXPECT_TRUE(control("lbCoinSlot")->accessibleDescription().contains(keyName));
-    QTest::keyClick(control("cmdQuit"), Qt::Key_Insert);
+    QTest::keyClick(control("cmdQuit"), Qt::Key_PageUp);
     EXPECT_EQ(caption("lbSpinBet"), "$1.00");  // after five dollars, one again
     QWidget* spin = control("cmdSpin");
     spin->setFocus();
@@ -136,7 +136,7 @@ TEST_F(Form1Test, TheCoinSlotAndItsKeyRaiseTheStakeAndTheAmountsWidenToTheirText
     // A turning round has taken its stake: the key is refused like a click.
     spinOnto(Symbol::bell);
     ASSERT_FALSE(evaluated());
-    QTest::keyClick(spin, Qt::Key_Insert);
+    QTest::keyClick(spin, Qt::Key_PageUp);
     ASSERT_TRUE(waitForEvaluation());
     EXPECT_EQ(caption("lbSpinBet"), "$2.00");
     EXPECT_EQ(caption("lbWin"), "$60.00");

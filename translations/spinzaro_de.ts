@@ -168,8 +168,8 @@
         <translation>Beenden</translation>
     </message>
     <message>
-        <source>You win %1 on %2</source>
-        <translation>Gewinn: %1 mit %2</translation>
+        <source>You win %1 on %2. %3</source>
+        <translation>Gewinn: %1 mit %2. %3</translation>
     </message>
     <message>
         <source>Drop a coin to raise the stake (%1 or +)</source>
@@ -178,6 +178,14 @@
     <message>
         <source>Raises the stake by one dollar, after five back to one; key %1 or +</source>
         <translation>Erhöht den Einsatz um einen Dollar, nach fünf wieder auf einen; Taste %1 oder +</translation>
+    </message>
+    <message>
+        <source>You lose. %1</source>
+        <translation>Verloren. %1</translation>
+    </message>
+    <message>
+        <source>Stake now %1</source>
+        <translation>Einsatz jetzt %1</translation>
     </message>
 </context>
 <context>
@@ -200,6 +208,10 @@
     <message>
         <source>About %1</source>
         <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Web address: %1</source>
+        <translation>Adresse im Web: %1</translation>
     </message>
 </context>
 </TS>

@@ -168,8 +168,8 @@
         <translation>Salir</translation>
     </message>
     <message>
-        <source>You win %1 on %2</source>
-        <translation>Ganas %1 con %2</translation>
+        <source>You win %1 on %2. %3</source>
+        <translation>Ganas %1 con %2. %3</translation>
     </message>
     <message>
         <source>Drop a coin to raise the stake (%1 or +)</source>
@@ -178,6 +178,14 @@
     <message>
         <source>Raises the stake by one dollar, after five back to one; key %1 or +</source>
         <translation>Sube la apuesta un dólar, después de cinco vuelve a uno; tecla %1 o +</translation>
+    </message>
+    <message>
+        <source>You lose. %1</source>
+        <translation>Pierdes. %1</translation>
+    </message>
+    <message>
+        <source>Stake now %1</source>
+        <translation>Apuesta ahora %1</translation>
     </message>
 </context>
 <context>
@@ -200,6 +208,10 @@
     <message>
         <source>About %1</source>
         <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>Web address: %1</source>
+        <translation>Dirección en la web: %1</translation>
     </message>
 </context>
 </TS>

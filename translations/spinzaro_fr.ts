@@ -168,8 +168,8 @@
         <translation>Quitter</translation>
     </message>
     <message>
-        <source>You win %1 on %2</source>
-        <translation>Vous gagnez %1 avec %2</translation>
+        <source>You win %1 on %2. %3</source>
+        <translation>Vous gagnez %1 avec %2. %3</translation>
     </message>
     <message>
         <source>Drop a coin to raise the stake (%1 or +)</source>
@@ -178,6 +178,14 @@
     <message>
         <source>Raises the stake by one dollar, after five back to one; key %1 or +</source>
         <translation>Augmente la mise d&apos;un dollar, après cinq elle revient à un ; touche %1 ou +</translation>
+    </message>
+    <message>
+        <source>You lose. %1</source>
+        <translation>Perdu. %1</translation>
+    </message>
+    <message>
+        <source>Stake now %1</source>
+        <translation>Mise maintenant %1</translation>
     </message>
 </context>
 <context>
@@ -200,6 +208,10 @@
     <message>
         <source>About %1</source>
         <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>Web address: %1</source>
+        <translation>Adresse sur le web : %1</translation>
     </message>
 </context>
 </TS>

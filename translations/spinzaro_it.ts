@@ -168,8 +168,8 @@
         <translation>Esci</translation>
     </message>
     <message>
-        <source>You win %1 on %2</source>
-        <translation>Hai vinto %1 con %2</translation>
+        <source>You win %1 on %2. %3</source>
+        <translation>Hai vinto %1 con %2. %3</translation>
     </message>
     <message>
         <source>Drop a coin to raise the stake (%1 or +)</source>
@@ -178,6 +178,14 @@
     <message>
         <source>Raises the stake by one dollar, after five back to one; key %1 or +</source>
         <translation>Alza la puntata di un dollaro, dopo cinque torna a uno; tasto %1 o +</translation>
+    </message>
+    <message>
+        <source>You lose. %1</source>
+        <translation>Hai perso. %1</translation>
+    </message>
+    <message>
+        <source>Stake now %1</source>
+        <translation>Puntata ora %1</translation>
     </message>
 </context>
 <context>
@@ -200,6 +208,10 @@
     <message>
         <source>About %1</source>
         <translation>Informazioni su %1</translation>
+    </message>
+    <message>
+        <source>Web address: %1</source>
+        <translation>Indirizzo sul web: %1</translation>
     </message>
 </context>
 </TS>

@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation>&amp;Afsluiten</translation>
+        <translation>A&amp;fsluiten</translation>
     </message>
 </context>
 <context>
@@ -168,8 +168,8 @@
         <translation>Afsluiten</translation>
     </message>
     <message>
-        <source>You win %1 on %2</source>
-        <translation>Je wint %1 met %2</translation>
+        <source>You win %1 on %2. %3</source>
+        <translation>Je wint %1 met %2. %3</translation>
     </message>
     <message>
         <source>Drop a coin to raise the stake (%1 or +)</source>
@@ -178,6 +178,14 @@
     <message>
         <source>Raises the stake by one dollar, after five back to one; key %1 or +</source>
         <translation>Verhoogt de inzet met één dollar, na vijf weer naar één; toets %1 of +</translation>
+    </message>
+    <message>
+        <source>You lose. %1</source>
+        <translation>Verloren. %1</translation>
+    </message>
+    <message>
+        <source>Stake now %1</source>
+        <translation>Inzet nu %1</translation>
     </message>
 </context>
 <context>
@@ -200,6 +208,10 @@
     <message>
         <source>About %1</source>
         <translation>Over %1</translation>
+    </message>
+    <message>
+        <source>Web address: %1</source>
+        <translation>Adres op het web: %1</translation>
     </message>
 </context>
 </TS>

@@ -83,6 +83,8 @@ FrmAbout::FrmAbout(QWidget* parent)
     label2_ = designLabel(this, "Label2", webAddressBox, Qt::AlignLeft);
     label2_->setText(QString::fromUtf8(identity::webAddress));
     label2_->adjustSize();
+    // A screen reader reads a dialog's loose texts of three words or more.
+    label2_->setAccessibleName(tr("Web address: %1").arg(label2_->text()));
     lbCopyright_ = designLabel(this, "lbCopyright", copyrightBox, Qt::AlignCenter);
 
     // Only OK takes the focus; Esc closes the dialog as the cancel button would.
@@ -97,6 +99,7 @@ void FrmAbout::Form_Load()
     const QString title = QCoreApplication::applicationName();
     setWindowTitle(tr("About %1").arg(title));
     fitToText(lblVersion_, versionBox, versionLine(QVersionNumber::fromString(QCoreApplication::applicationVersion())));
+    lblVersion_->setAccessibleName(title + QLatin1Char(' ') + lblVersion_->text());
     fitToText(lblTitle_, titleBox, title);
     fitToText(lbCopyright_, copyrightBox, QString::fromUtf8(identity::copyright));
 }

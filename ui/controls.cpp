@@ -5,6 +5,8 @@
 
 #include <qdrawutil.h>
 #include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 #include <algorithm>
 #include <cmath>
@@ -91,13 +93,33 @@ void BevelButton::paintEvent(QPaintEvent*)
     painter.setPen(colours.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     const int sunk = isDown() ? 1 : 0;
     painter.drawText(rect().translated(sunk, sunk), Qt::AlignCenter | Qt::TextShowMnemonic, text());
-    if (hasFocus()) {
-        // A line of one logical pixel, two inside the bevel: its centre lies
-        // half a pixel in, so that it covers whole pixels at any scale.
-        const qreal inset = bevel + 2.5;
-        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
-    }
+    if (hasFocus())
+        drawFocusMark(painter, rect(), bevel + 2);
+}
+
+void PictureButton::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.state &= ~QStyle::State_HasFocus;
+    painter.drawControl(QStyle::CE_PushButton, option);
+    if (hasFocus())
+        drawFocusMark(painter, rect(), 1);  // inside the style's outline
+}
+
+void drawFocusMark(QPainter& painter, const QRect& button, int inset)
+{
+    // Filled, so that it covers whole pixels at any scale.
+    constexpr int width = 2;
+    const QRect outer = button.adjusted(inset, inset, -inset, -inset);
+    const QRect inner = outer.adjusted(width, width, -width, -width);
+    QRegion ring(outer);
+    ring -= QRegion(inner);
+    painter.save();
+    painter.setClipRegion(ring);
+    painter.fillRect(outer, Qt::black);
+    painter.restore();
 }
 
 }  // namespace spinzaro

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QPushButton>
+
+class QPainter;
 #include <QTimer>
 #include <QWidget>
 
@@ -56,9 +58,25 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
+// Spin: the style's button with a picture face, and the focus mark below
+// in place of the style's pale one-pixel line.
+class PictureButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// The focus mark of the game's buttons: a solid black ring two logical pixels
+// wide, inset from the button's edge, which stands out at least 3:1 against
+// the style's pale button and Quit's magenta face alike.
+void drawFocusMark(QPainter& painter, const QRect& button, int inset);
+
 // The Quit button: a face of the palette's button colour in a two-pixel
-// bevel of its light and dark colours that sinks while pressed, a dotted
-// line inside it while it has the focus, and the disabled text colour while
+// bevel of its light and dark colours that sinks while pressed, the focus
+// mark inside it while it has the focus, and the disabled text colour while
 // it is disabled.
 class BevelButton : public QPushButton {
     Q_OBJECT

@@ -82,12 +82,19 @@ QWidget* Form1::makeControl(const ControlDesign& design)
 
 QLabel* Form1::makeHeading(const ControlDesign& design)
 {
-    auto* label = new QLabel(QCoreApplication::translate("Layout", design.caption), canvas_);
+    // Sized to the English caption from the design's corner, which centres it
+    // over what it heads; a translation keeps that centre as it grows or shrinks.
+    auto* label = new QLabel(QString::fromLatin1(design.caption), canvas_);
     label->setFont(designFont(90, QFont::Bold));
     setColour(label, QPalette::WindowText, headingColour);
     label->setAlignment(Qt::AlignCenter);
     label->move(pixelBox(design).topLeft());
     label->adjustSize();
+    const int centre = label->x() * 2 + label->width();  // doubled, to stay whole
+    label->setText(QCoreApplication::translate("Layout", design.caption));
+    label->adjustSize();
+    label->move((centre - label->width()) / 2, label->y());
+    leaveUnheard(label);  // the tally, stake or slot below is heard by it
     lastHeading_ = label->text();
     return label;
 }
@@ -103,6 +110,8 @@ QLabel* Form1::makeAmount(const ControlDesign& design)
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->move(pixelBox(design).topLeft());
     controls_->add(row, label);
+    if (multiplier == 0)
+        leaveUnheard(label);
     // Written as the game writes it, so it is sized and named for a screen reader the same way.
     controls_->setCaption(row, multiplier == 0 ? "" : formatMoney(Money::dollars(lowestStakeDollars) * multiplier));
     return label;
@@ -132,9 +141,11 @@ QPushButton* Form1::makeCoinSlot(const ControlDesign& design)
     slot->setAccessibleName(coinSlotWords());
     connect(slot, &QPushButton::clicked, this, [this] { machine_.lbCoinSlot_Click(); });
     // A player without a mouse drops a coin by key, whichever control has the
-    // focus; plain keys, so no Alt mnemonic of any language can take them.
+    // focus; plain keys, so no Alt mnemonic of any language can take them,
+    // and none a screen reader keeps for itself (Insert and Caps Lock are
+    // Orca's modifiers). Named as the player's keyboard names them.
     auto* key = new QShortcut(this);
-    key->setKeys({QKeySequence(Qt::Key_Insert), QKeySequence(Qt::Key_Plus)});
+    key->setKeys({QKeySequence(Qt::Key_PageUp), QKeySequence(Qt::Key_Plus)});
     connect(key, &QShortcut::activated, this, [this] { machine_.lbCoinSlot_Click(); });
     const QString keys = key->keys().front().toString(QKeySequence::NativeText);
     slot->setToolTip(coinSlotTip(keys));
@@ -159,6 +170,7 @@ QFrame* Form1::makeFrame(const ControlDesign& design)
         setGround(frame, boxGroundColour);
     frame->setGeometry(pixelBox(design));
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    leaveUnheard(frame);
     return frame;
 }
 
@@ -188,7 +200,7 @@ QLabel* Form1::makePicture(const ControlDesign& design)
 
 QPushButton* Form1::makeSpinButton(const ControlDesign& design)
 {
-    auto* button = new QPushButton(canvas_);
+    auto* button = new PictureButton(canvas_);
     button->setIcon(QIcon(artwork::draw(pictures::spinFace, devicePixelRatioF())));
     button->setIconSize(QSize(105, 50));
     button->setGeometry(pixelBox(design));

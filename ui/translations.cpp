@@ -2,6 +2,7 @@
 #include "translations.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 namespace spinzaro {
@@ -56,10 +57,16 @@ QString installTranslation(const QStringList& languages)
     auto* translator = new QTranslator(application);
     translator->setObjectName(translatorName);
     QString language = loadTranslation(*translator, languages);
-    if (language.isEmpty())
+    if (language.isEmpty()) {
         delete translator;
-    else
-        QCoreApplication::installTranslator(translator);
+        return language;
+    }
+    QCoreApplication::installTranslator(translator);
+    // Qt's own texts in the same language, key names among them ("Bild auf"),
+    // removed with the game's.
+    auto* qtTexts = new QTranslator(translator);
+    if (qtTexts->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTexts);
     return language;
 }
 

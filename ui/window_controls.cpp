@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace spinzaro {
 
 void WindowControls::add(Label label, QLabel* widget)
@@ -46,8 +48,13 @@ void WindowControls::setCaption(Label label, std::string_view text)
     QLabel* target = labels_.at(label);
     const QString caption = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     target->setText(caption);
-    if (headings_.contains(label))
+    if (headings_.contains(label)) {
         target->setAccessibleName(tallyWords(headings_.at(label), caption));
+        if (announcement_ != nullptr && label == Label::lbSpinBet)
+            announcement_->stakeWritten(caption);
+        else if (announcement_ != nullptr && label == Label::lbAhead)
+            announcement_->balanceWritten(target->accessibleName());
+    }
     // Amounts grow to the right with their text; display boxes keep their size.
     if (const int element = amountElement(label); element >= 0) {
         target->adjustSize();
@@ -92,7 +99,16 @@ void WindowControls::setDevicePixelRatio(qreal ratio)
 }
 void WindowControls::setEnabled(Button button, bool enabled)
 {
-    buttons_.at(button)->setEnabled(enabled);
+    QPushButton* widget = buttons_.at(button);
+    // A button disabled with the focus would hand it to the other, which the
+    // pause disables too: the announcement holds it until they come back.
+    QWidget* focus = widget->window()->focusWidget();
+    const bool focusOnAButton = std::ranges::any_of(buttons_, [&](const auto& entry) { return entry.second == focus; });
+    if (!enabled && focusOnAButton && announcement_ != nullptr)
+        announcement_->holdFocus(focus);
+    widget->setEnabled(enabled);
+    if (enabled && announcement_ != nullptr)
+        announcement_->buttonEnabled();
 }
 void WindowControls::setEnabled(Timer timer, bool enabled)
 {
