@@ -148,8 +148,9 @@ else()
 endif()
 # Only a session without XWayland needs the Wayland plugin, and it brings
 # QtQuick and the compositor libraries; apt installs recommendations anyway.
-# The fonts are the families the pictures' text names.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-liberation2, fonts-dejavu-core")
+# The fonts are the families the pictures' text names; Qt's own translations
+# name the coin keys as the player's keyboard does.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-liberation2, fonts-dejavu-core, qt6-translations-l10n")
 
 set(CPACK_SOURCE_GENERATOR TGZ)
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "\\\\.swp$")

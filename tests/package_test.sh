@@ -27,6 +27,7 @@ grep -q ' ./usr/games/spinzaro -> ' "$out/contents" || fail "no launcher in /usr
 recommends=$(dpkg-deb -f "$package" Recommends)
 [[ "$recommends" == qt6-wayland,* ]] || fail "qt6-wayland is not recommended"
 [[ "$(dpkg-deb -f "$package" Depends)" != *qt6-wayland* ]] || fail "qt6-wayland is a hard dependency"
+[[ ", $recommends, " == *", qt6-translations-l10n, "* ]] || fail "Qt's own translations, which name the keys, are not recommended"
 
 # Every family a picture's text names comes with the package: the Debian
 # package that holds that family's font here is recommended.
