@@ -34,7 +34,7 @@ int main(int argc, char* argv[])
     auto* script = new RoundScript({Symbol::emblem, Symbol::emblem, Symbol::bell});
     spinzaro::Form1 window{std::unique_ptr<spinzaro::RandomSource>(script)};
     // After the game's own handler, which only starts the reels.
-    QObject::connect(window.controls().button(spinzaro::Button::cmdSpin), &QPushButton::clicked,
+    QObject::connect(window.findChild<QPushButton*>(QStringLiteral("cmdSpin")), &QPushButton::clicked,
                      [script] { ++script->round; });
     QObject::connect(&window, &spinzaro::Form1::programEnded, &application, &QApplication::quit);
     window.show();

@@ -158,6 +158,7 @@ QWidget* Form1::makeLine(const ControlDesign& design)
 {
     auto* line = new DesignLine(canvas_, QColor(design.colour), design.lineWidth);
     line->setGeometry(pixelBox(design));
+    leaveUnheard(line);  // a stroke of the design, nothing to hear
     return line;
 }
 
