@@ -17,9 +17,9 @@ namespace spinzaro::bench {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::MonitorRecorder;
-using testing::ServerKind;
-using testing::SoundServer;
+using testkit::MonitorRecorder;
+using testkit::ServerKind;
+using testkit::SoundServer;
 
 constexpr int silence = 64;  // below this the sink is taken as silent
 
@@ -106,14 +106,14 @@ std::map<std::string, Result> measureOn(SoundServer& server, const std::string& 
         {"paplay, a process per cue", [&](const std::string& path) { paplay.play(path); }, {}},
     };
     MonitorRecorder recorder(server.address());
-    testing::sleepMs(500);
+    testkit::sleepMs(500);
     for (int round = 0; round < cues; ++round)
         for (Candidate& candidate : candidates) {
-            testing::sleepMs(1000);
+            testkit::sleepMs(1000);
             candidate.calls.push_back(MonitorRecorder::Clock::now());
             candidate.play(cue);
         }
-    testing::sleepMs(1000);
+    testkit::sleepMs(1000);
     recorder.finish();
     const Recording recording(recorder);
     std::map<std::string, Result> results;

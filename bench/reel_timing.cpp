@@ -45,9 +45,9 @@ int main(int argc, char* argv[])
     auto timed = std::make_unique<TimedControls>();
     TimedControls& controls = *timed;
     // Every reel stops on the emblem, which never pays: no round starts the pause that follows a win.
-    using spinzaro::testing::ScriptedRandom;
+    using spinzaro::testkit::ScriptedRandom;
     auto losingDraws =
-        std::make_unique<ScriptedRandom>(std::vector{spinzaro::testing::drawFor(spinzaro::Symbol::emblem)});
+        std::make_unique<ScriptedRandom>(std::vector{spinzaro::testkit::drawFor(spinzaro::Symbol::emblem)});
     spinzaro::Form1 window(std::move(losingDraws), std::move(timed));
     auto* spin = window.findChild<QPushButton*>(QStringLiteral("cmdSpin"));
     if (spin == nullptr) {

@@ -1,7 +1,7 @@
 // The coin slot's stake cycle and the pay rows it writes.
 #include "game_fixture.h"
 
-namespace spinzaro::testing {
+namespace spinzaro::testkit {
 namespace {
 
 using CoinSlotTest = GameTest;
@@ -47,4 +47,4 @@ TEST_F(CoinSlotTest, ACoinDuringThePauseRewritesEveryRowButShowsOrHidesNothing)
 }
 
 }  // namespace
-}  // namespace spinzaro::testing
+}  // namespace spinzaro::testkit

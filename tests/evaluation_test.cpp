@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <map>
 
-namespace spinzaro::testing {
+namespace spinzaro::testkit {
 namespace {
 
 using enum Symbol;
@@ -115,4 +115,4 @@ TEST_F(EvaluationTest, TheSevenHundredAndTwentyNineEquallyLikelyDrawsReachEveryR
 }
 
 }  // namespace
-}  // namespace spinzaro::testing
+}  // namespace spinzaro::testkit

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-namespace spinzaro::testing {
+namespace spinzaro::testkit {
 
 FakeWindow::FakeWindow()
 {
@@ -162,4 +162,4 @@ std::optional<Cue> cueAt(std::string_view folder, const std::string& path)
     return std::nullopt;
 }
 
-}  // namespace spinzaro::testing
+}  // namespace spinzaro::testkit

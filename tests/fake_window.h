@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-namespace spinzaro::testing {
+namespace spinzaro::testkit {
 
 class FakeWindow : public WindowOperations {
 public:
@@ -117,7 +117,7 @@ float drawFor(Symbol symbol);
 // The cue whose wave lies at the path in the folder, if any.
 std::optional<Cue> cueAt(std::string_view folder, const std::string& path);
 
-}  // namespace spinzaro::testing
+}  // namespace spinzaro::testkit
 
 namespace spinzaro {
 

@@ -6,7 +6,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-namespace spinzaro::testing {
+namespace spinzaro::testkit {
 
 using ::testing::ElementsAre;
 
@@ -60,4 +60,4 @@ protected:
     std::vector<std::string> loadLog;  // what loading the window did
 };
 
-}  // namespace spinzaro::testing
+}  // namespace spinzaro::testkit

@@ -44,13 +44,13 @@ TEST_F(KeyboardPlay, AWinHoldsTheFocusOnItsNewsAndGivesItBackToSpinWhichPlaysOnW
     ASSERT_EQ(QApplication::focusWidget(), control("cmdSpin"));
     press(Qt::Key_Plus);
     EXPECT_EQ(said(), "Stake now $2.00");
-    random->script({testing::drawFor(Symbol::emblem)});
+    random->script({testkit::drawFor(Symbol::emblem)});
     press(Qt::Key_Space);
     ASSERT_TRUE(waitForEvaluation());
     EXPECT_EQ(caption("lbBet"), "$2.00");
     EXPECT_EQ(said(), "You lose. Balance -$2.00");
 
-    random->script({testing::drawFor(Symbol::bell)});
+    random->script({testkit::drawFor(Symbol::bell)});
     press(Qt::Key_Space);
     ASSERT_TRUE(waitForEvaluation());
     ASSERT_FALSE(enabled("cmdSpin"));
@@ -62,7 +62,7 @@ TEST_F(KeyboardPlay, AWinHoldsTheFocusOnItsNewsAndGivesItBackToSpinWhichPlaysOnW
     ASSERT_TRUE(waitForSpin());
     EXPECT_EQ(QApplication::focusWidget(), control("cmdSpin"));
     EXPECT_EQ(focusPath, (std::vector<std::string>{"cmdSpin", "announcement", "cmdSpin"}));
-    random->script({testing::drawFor(Symbol::emblem)});
+    random->script({testkit::drawFor(Symbol::emblem)});
     press(Qt::Key_Space);
     ASSERT_TRUE(waitForEvaluation());
     EXPECT_EQ(caption("lbBet"), "$6.00");

@@ -15,7 +15,7 @@ class RoundScript : public spinzaro::RandomSource {
 public:
     explicit RoundScript(std::vector<spinzaro::Symbol> rounds) : rounds_(std::move(rounds)) {}
     void seedFromClock() override {}
-    float next() override { return spinzaro::testing::drawFor(rounds_.at(round % rounds_.size())); }
+    float next() override { return spinzaro::testkit::drawFor(rounds_.at(round % rounds_.size())); }
     std::size_t round = 0;
 
 private:

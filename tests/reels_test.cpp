@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-namespace spinzaro::testing {
+namespace spinzaro::testkit {
 namespace {
 
 using ReelsTest = GameTest;
@@ -90,4 +90,4 @@ TEST(ClockSeededRandomTest, DrawsEveryNinthEquallyOftenAndTheClockGivesAFreshSeq
 }
 
 }  // namespace
-}  // namespace spinzaro::testing
+}  // namespace spinzaro::testkit

@@ -16,7 +16,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace spinzaro::testing {
+namespace spinzaro::testkit {
 namespace {
 
 namespace fs = std::filesystem;
@@ -236,4 +236,4 @@ std::vector<std::string> makeHostileCuePaths(const std::string& folder)
     return paths;
 }
 
-}  // namespace spinzaro::testing
+}  // namespace spinzaro::testkit

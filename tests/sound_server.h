@@ -15,7 +15,7 @@
 #include <csignal>
 #include <unistd.h>
 
-namespace spinzaro::testing {
+namespace spinzaro::testkit {
 
 // PulseAudio, or PipeWire with pipewire-pulse and WirePlumber as most desktops run.
 enum class ServerKind { pulseAudio, pipeWire };
@@ -125,4 +125,4 @@ bool waitFor(const std::function<bool()>& condition, int milliseconds);
 // memory or loop if read naively, and files that hold no sound.
 std::vector<std::string> makeHostileCuePaths(const std::string& folder);
 
-}  // namespace spinzaro::testing
+}  // namespace spinzaro::testkit

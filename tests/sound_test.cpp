@@ -20,7 +20,7 @@ namespace spinzaro {
 namespace {
 
 namespace fs = std::filesystem;
-using namespace testing;
+using namespace testkit;
 
 // A hostile path read naively would hang the test until ctest gives up on it.
 TEST(ReadWaveTest, ReadsTheShippedCuesAndNothingButASmallSoundFile)

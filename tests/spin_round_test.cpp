@@ -1,7 +1,7 @@
 // Whole rounds through the handlers: the press, the pause, quitting, About.
 #include "game_fixture.h"
 
-namespace spinzaro::testing {
+namespace spinzaro::testkit {
 namespace {
 
 using enum Symbol;
@@ -101,4 +101,4 @@ TEST_F(SpinRoundTest, CuesArePlayedFromTheFolderAsItStands)
 }
 
 }  // namespace
-}  // namespace spinzaro::testing
+}  // namespace spinzaro::testkit

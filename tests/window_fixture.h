@@ -15,7 +15,7 @@
 
 namespace spinzaro {
 
-using testing::ScriptedRandom;
+using testkit::ScriptedRandom;
 
 // The game's window operations, with the cues noted before they are played.
 class RecordingControls : public WindowControls {
@@ -55,7 +55,7 @@ struct PlayedWindow {
     // Every reel draw lands on the symbol, whatever order the ticks come in.
     void spinOnto(Symbol symbol)
     {
-        random->script({testing::drawFor(symbol)});
+        random->script({testkit::drawFor(symbol)});
         click("cmdSpin");
     }
 
