@@ -52,11 +52,11 @@ Translations readTranslations(const QString& language)
     return translations;
 }
 
+// The languages the game carries, as the build embedded them.
 std::vector<std::string> shippedLanguages()
 {
     std::vector<std::string> languages;
-    for (const QString& file : QDir(QStringLiteral(SPINZARO_SOURCE_DIR "/translations"))
-                                   .entryList({QStringLiteral("spinzaro_*.ts")}, QDir::Files, QDir::Name))
+    for (const QString& file : QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("spinzaro_*.qm")}))
         languages.push_back(file.section(QLatin1Char('_'), 1).section(QLatin1Char('.'), 0, 0).toStdString());
     return languages;
 }
