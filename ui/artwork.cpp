@@ -33,13 +33,6 @@ QString source(const QString& name)
     return QStringLiteral(":/art/%1.svg").arg(name);
 }
 
-QSize designSize(const QString& source)
-{
-    QImageReader reader;
-    readAsSvg(reader, source);
-    return reader.size();
-}
-
 QImage render(const QString& source, qreal devicePixelRatio, QSize logicalSize)
 {
     QImageReader reader;

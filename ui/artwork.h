@@ -15,9 +15,6 @@ namespace spinzaro::artwork {
 // ("paytable", "symbol_4_bell").
 QString source(const QString& name);
 
-// The picture's own size in design pixels; empty when it cannot be read.
-QSize designSize(const QString& source);
-
 // The picture at a logical size (its own design size when none is given),
 // with as many pixels as a screen of this ratio shows there. Null when the
 // source cannot be read.
