@@ -76,7 +76,7 @@ void AudioThread::serveRequest()
         return;
     const Clock::time_point asked = Clock::now();
     waiting_.reset();
-    const std::optional<Wave> wave = request->path.empty() ? std::nullopt : readWave(request->path);
+    std::optional<Wave> wave = request->path.empty() ? std::nullopt : readWave(request->path);
     if (!wave || quit_) {  // a stop, a cue that cannot sound or one read past the end: the last one ends
         silence();
         return;
