@@ -4,18 +4,18 @@
 // of AudioThread::State: it arms the deadline of the state entered and drops
 // what the state left was waiting on, so no deadline or flush outlives it.
 //
-//   from                           on                     to
-//   disconnected                   the start, or a cue    connecting
-//   connecting                     the server's answer    connected, and the cue plays
-//   connected                      a cue                  opening
-//   opening                        the stream ready       silent, and the cue plays
-//   silent, flushing, sounding     a cue                  flushing; opening for another format
-//   flushing                       the flush done         sounding; silent if it came late
-//   flushing, sounding             a stop                 silent
-//   sounding                       the deadline           silent: the cue has played out
-//   connecting, opening, flushing  the deadline           disconnected: the server stalled
-//   opening and on                 the stream lost        connected
-//   any                            the connection lost    disconnected
+//   from                           on                         to
+//   disconnected                   the start, or a cue        connecting
+//   connecting                     the server's answer        connected, and the cue plays
+//   connected                      a cue                      opening
+//   opening                        the stream ready           silent, and the cue plays
+//   silent, flushing, sounding     a cue                      flushing; opening for another format
+//   flushing                       the flush done             sounding; silent if it came late
+//   flushing, sounding             a stop, an unplayable cue  silent
+//   sounding                       the deadline               silent: the cue has played out
+//   connecting, opening, flushing  the deadline               disconnected: the server stalled
+//   opening and on                 the stream lost            connected
+//   any                            the connection lost        disconnected
 #include "audio_thread.h"
 
 #include <pulse/proplist.h>

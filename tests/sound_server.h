@@ -61,8 +61,8 @@ private:
 
     ServerKind kind_;
     TempFolder folder_;
-    std::string address_ = "unix:" + folder_.file("pulse/native");
-    std::vector<std::pair<std::string, pid_t>> pids_;  // in the order they started
+    std::string address_ = "unix:" + folder_.file("pulse/native");  // where both put it in their runtime folder
+    std::vector<std::pair<std::string, pid_t>> pids_;               // in the order they started
 };
 
 // What the server's sink plays, as 16-bit samples at 44.1 kHz, each read
