@@ -1,7 +1,21 @@
 // The audio thread: one request at a time, one stream kept open and corked
 // between cues, and a fresh connection whenever the server was lost or
-// stopped answering. Its states are AudioThread::State; enter() is the one
-// place that moves between them, and sets the deadline of the state entered.
+// stopped answering. enter() is the one place that moves between the states
+// of AudioThread::State: it arms the deadline of the state entered and drops
+// what the state left was waiting on, so no deadline or flush outlives it.
+//
+//   from                           on                         to
+//   disconnected                   the start, or a cue        connecting
+//   connecting                     the server's answer        connected, and the cue plays
+//   connected                      a cue                      opening
+//   opening                        the stream ready           silent, and the cue plays
+//   silent, flushing, sounding     a cue                      flushing; opening for another format
+//   flushing                       the flush done             sounding; silent if it came late
+//   flushing, sounding             a stop, an unplayable cue  silent
+//   sounding                       the deadline               silent: the cue has played out
+//   connecting, opening, flushing  the deadline               disconnected: the server stalled
+//   opening and on                 the stream lost            connected
+//   any                            the connection lost        disconnected
 #include "audio_thread.h"
 
 #include <pulse/proplist.h>
@@ -20,14 +34,6 @@ static void forget(pa_operation* operation)
 {
     if (operation != nullptr)
         pa_operation_unref(operation);
-}
-
-static void cancel(pa_operation*& operation)
-{
-    if (operation == nullptr)
-        return;
-    pa_operation_cancel(operation);
-    pa_operation_unref(std::exchange(operation, nullptr));
 }
 
 void AudioThread::run()
@@ -70,9 +76,7 @@ void AudioThread::serveRequest()
         return;
     const Clock::time_point asked = Clock::now();
     waiting_.reset();
-    std::optional<Wave> wave;
-    if (!request->path.empty())
-        wave = readWave(request->path);
+    std::optional<Wave> wave = request->path.empty() ? std::nullopt : readWave(request->path);
     if (!wave || quit_) {  // a stop, a cue that cannot sound or one read past the end: the last one ends
         silence();
         return;
@@ -83,6 +87,12 @@ void AudioThread::serveRequest()
 void AudioThread::enter(State state, pa_usec_t deadlineUs)
 {
     state_ = state;
+    if (flush_ != nullptr) {
+        pa_operation_cancel(flush_);
+        pa_operation_unref(std::exchange(flush_, nullptr));
+    }
+    if (state != State::connecting && state != State::opening)
+        waiting_.reset();
     pa_mainloop_api* const api = pa_mainloop_get_api(loop_);
     if (deadline_ != nullptr)
         api->time_free(std::exchange(deadline_, nullptr));
@@ -170,21 +180,19 @@ void AudioThread::openStream(const pa_sample_spec& format, const std::string& na
 // server keeps it, so it needs no further word from this thread.
 void AudioThread::write(const AskedWave& cue)
 {
-    cancel(flush_);
+    enter(State::flushing, answerTimeoutUs);  // first, as it cancels the flush of the cue before
     flush_ = pa_stream_flush(stream_, flushed, this);
     forget(pa_stream_set_name(stream_, cue.name.c_str(), nullptr, nullptr));
     const std::vector<std::int16_t>& samples = cue.wave.samples;
     pa_stream_write(stream_, samples.data(), samples.size() * sizeof(std::int16_t), nullptr, 0, PA_SEEK_RELATIVE);
     written_ = cue.asked;
     writtenUs_ = pa_bytes_to_usec(samples.size() * sizeof(std::int16_t), &format_);
-    enter(State::flushing, answerTimeoutUs);
 }
 
 // Corked, the stream asks nothing of the sink, which may then suspend. A
 // cue still waiting on the server was already dropped by the request.
 void AudioThread::silence()
 {
-    cancel(flush_);
     if (state_ != State::flushing && state_ != State::sounding)
         return;
     forget(pa_stream_flush(stream_, nullptr, nullptr));
@@ -196,20 +204,20 @@ void AudioThread::silence()
 // unless it waited so long that it would sound late.
 void AudioThread::answered(State next)
 {
+    std::optional<AskedWave> cue = std::exchange(waiting_, std::nullopt);
     enter(next);
-    std::optional<AskedWave> cue;
-    cue.swap(waiting_);
     if (cue && cue->fresh())
         play(std::move(*cue));
 }
 
+// A stream the server is still creating cannot be disconnected yet: it goes
+// once it is ready, so that no silent stream is left on the server.
 void AudioThread::dropStream()
 {
-    cancel(flush_);
-    waiting_.reset();
     if (stream_ == nullptr)
         return;
-    letStreamGo(std::exchange(stream_, nullptr));
+    pa_stream_set_state_callback(stream_, leavingStreamChanged, nullptr);
+    leavingStreamChanged(std::exchange(stream_, nullptr), nullptr);
     enter(State::connected);
 }
 
@@ -226,36 +234,26 @@ void AudioThread::dropConnection()
     enter(State::disconnected);
 }
 
-// A stream the server is still creating cannot be disconnected yet: it goes
-// once it is ready, so that no silent stream is left on the server.
-void AudioThread::letStreamGo(pa_stream* stream)
-{
-    pa_stream_set_state_callback(stream, leavingStreamChanged, nullptr);
-    leavingStreamChanged(stream, nullptr);
-}
-
+// Also one that was never connected, as when the server refused the request.
 void AudioThread::leavingStreamChanged(pa_stream* stream, void*)
 {
-    switch (pa_stream_get_state(stream)) {
-    case PA_STREAM_READY: pa_stream_disconnect(stream); break;
-    case PA_STREAM_FAILED:
-    case PA_STREAM_TERMINATED:
+    const pa_stream_state_t state = pa_stream_get_state(stream);
+    if (state == PA_STREAM_READY) {
+        pa_stream_disconnect(stream);
+    } else if (PA_STREAM_IS_GOOD(state) == 0) {
         pa_stream_set_state_callback(stream, nullptr, nullptr);
         pa_stream_unref(stream);
-        break;
-    default: break;
     }
 }
 
 void AudioThread::contextChanged(pa_context* context, void* self)
 {
     auto& thread = *static_cast<AudioThread*>(self);
-    switch (pa_context_get_state(context)) {
-    case PA_CONTEXT_READY: thread.answered(State::connected); break;
-    case PA_CONTEXT_FAILED:
-    case PA_CONTEXT_TERMINATED: thread.dropConnection(); break;  // gone or never there: the next cue tries again
-    default: break;
-    }
+    const pa_context_state_t state = pa_context_get_state(context);
+    if (state == PA_CONTEXT_READY)
+        thread.answered(State::connected);
+    else if (PA_CONTEXT_IS_GOOD(state) == 0)  // gone or never there: the next cue tries again
+        thread.dropConnection();
 }
 
 void AudioThread::streamChanged(pa_stream* stream, void* self)
@@ -263,12 +261,11 @@ void AudioThread::streamChanged(pa_stream* stream, void* self)
     auto& thread = *static_cast<AudioThread*>(self);
     if (stream != thread.stream_)
         return;
-    switch (pa_stream_get_state(stream)) {
-    case PA_STREAM_READY: thread.answered(State::silent); break;
-    case PA_STREAM_FAILED:
-    case PA_STREAM_TERMINATED: thread.dropStream(); break;
-    default: break;
-    }
+    const pa_stream_state_t state = pa_stream_get_state(stream);
+    if (state == PA_STREAM_READY)
+        thread.answered(State::silent);
+    else if (PA_STREAM_IS_GOOD(state) == 0)
+        thread.dropStream();
 }
 
 // The server has dropped what the stream held before the cue: it may sound
@@ -293,18 +290,10 @@ void AudioThread::flushed(pa_stream* stream, int success, void* self)
 void AudioThread::deadlinePassed(pa_mainloop_api*, pa_time_event*, const timeval*, void* self)
 {
     auto& thread = *static_cast<AudioThread*>(self);
-    switch (thread.state_) {
-    case State::connecting:
-    case State::opening:
-    case State::flushing: thread.dropConnection(); break;  // the server stalled
-    case State::sounding:
-        forget(pa_stream_cork(thread.stream_, 1, nullptr, nullptr));
-        thread.enter(State::silent);
-        break;
-    case State::disconnected:
-    case State::connected:
-    case State::silent: break;
-    }
+    if (thread.state_ == State::sounding)
+        thread.silence();
+    else
+        thread.dropConnection();
 }
 
 }  // namespace spinzaro

@@ -129,7 +129,6 @@ private:
     void dropStream();
     void dropConnection();
 
-    static void letStreamGo(pa_stream* stream);
     static void contextChanged(pa_context* context, void* self);
     static void streamChanged(pa_stream* stream, void* self);
     static void leavingStreamChanged(pa_stream* stream, void*);
@@ -143,19 +142,19 @@ private:
     std::mutex mutex_;
     std::optional<Request> request_;
     std::condition_variable ended_;
-    bool finished_ = false;  // the thread has let go of everything
+    bool finished_ = false;        // the thread has let go of everything
     pa_mainloop* loop_ = nullptr;  // made and freed by the audio thread, under mutex_
 
     // Owned by the audio thread alone.
     State state_ = State::disconnected;
-    pa_time_event* deadline_ = nullptr;
+    pa_time_event* deadline_ = nullptr;  // the state's, if it has one
     pa_context* context_ = nullptr;
     // Kept open between cues, corked while silent, so that a cue costs the
     // server no new stream; replaced only by a cue of another sample format.
     pa_stream* stream_ = nullptr;
     pa_sample_spec format_{};
-    pa_operation* flush_ = nullptr;
-    std::optional<AskedWave> waiting_;  // for the connection or the stream to be ready
+    pa_operation* flush_ = nullptr;     // while flushing
+    std::optional<AskedWave> waiting_;  // while connecting or opening, for the cue to play once ready
     Clock::time_point written_;         // when the cue now in the stream was asked for
     pa_usec_t writtenUs_ = 0;           // and how long it lasts
 };

@@ -111,7 +111,8 @@ std::optional<Wave> readWave(const std::string& path)
     SF_INFO info{};
     // The descriptor stays ours: libsndfile closes it on some failures and
     // not on others, and closing it twice could close another thread's file.
-    SNDFILE* file = isWaveOfPlainSamples(descriptor, size) ? sf_open_fd(descriptor, SFM_READ, &info, SF_FALSE) : nullptr;
+    SNDFILE* file =
+        isWaveOfPlainSamples(descriptor, size) ? sf_open_fd(descriptor, SFM_READ, &info, SF_FALSE) : nullptr;
     if (file != nullptr) {
         wave = decode(file, info);
         sf_close(file);

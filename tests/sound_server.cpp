@@ -4,7 +4,9 @@
 
 #include <sndfile.h>
 
+#include <array>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -57,27 +59,22 @@ bool waitFor(const std::function<bool()>& condition, int milliseconds)
     return true;
 }
 
-std::string SoundServer::missing(ServerKind kind)
+// Its own runtime folder, home, settings, remembered state and session bus,
+// so that it neither meets nor blocks another server, nor changes what the
+// user's own server remembers.
+void SoundServer::run(const std::string& process, const std::string& arguments)
 {
-    return outputOf(
-        "for t in pactl pacat " +
-        std::string(kind == ServerKind::pulseAudio ? "pulseaudio" : "pipewire pipewire-pulse wireplumber dbus-daemon") +
-        "; do command -v $t >/dev/null || printf '%s not installed; ' $t; done");
+    const std::string at = folder_.path.string();
+    pids_.emplace_back(process,
+                       spawn("env XDG_RUNTIME_DIR=" + at + " PIPEWIRE_RUNTIME_DIR=" + at + " HOME=" + at +
+                             " XDG_CONFIG_HOME=" + at + "/config XDG_STATE_HOME=" + at +
+                             "/state DBUS_SESSION_BUS_ADDRESS=unix:path=" + at + "/bus " + process + " " + arguments));
 }
 
 bool SoundServer::start()
 {
     kill();
     const std::string folder = folder_.path.string();
-    // Its own runtime folder, home, settings, remembered state and session
-    // bus, so it neither meets nor blocks another server, nor changes what
-    // the user's own server remembers.
-    const auto run = [&](const std::string& process, const std::string& arguments = "") {
-        pids_.emplace_back(process, spawn("env XDG_RUNTIME_DIR=" + folder + " PIPEWIRE_RUNTIME_DIR=" + folder +
-                                          " HOME=" + folder + " XDG_CONFIG_HOME=" + folder + "/config XDG_STATE_HOME=" +
-                                          folder + "/state DBUS_SESSION_BUS_ADDRESS=unix:path=" + folder + "/bus " +
-                                          process + " " + arguments));
-    };
     // WirePlumber's remembered default sink would outvote a new null sink's.
     std::error_code ignored;
     for (const char* stale : {"/pulse", "/bus", "/pipewire-0", "/pipewire-0.lock", "/state"})
@@ -85,16 +82,16 @@ bool SoundServer::start()
     fs::create_directory(folder + "/pulse");
     if (kind_ == ServerKind::pulseAudio) {
         // The volumes and mutes the mixer sets, restored per stream as a desktop's server does.
-        run("pulseaudio", "--load='module-native-protocol-unix auth-anonymous=1 socket=" + folder +
-                              "/pulse/native' --load='module-suspend-on-idle timeout=1' --load=module-null-sink "
-                              "--load=module-stream-restore -n --daemonize=no --use-pid-file=no --exit-idle-time=-1");
+        run("pulseaudio",
+            "-n --daemonize=no --use-pid-file=no --exit-idle-time=-1 --load=module-stream-restore "
+            "--load='module-suspend-on-idle timeout=1' --load='module-native-protocol-unix auth-anonymous=1'");
     } else {
         // The Bluetooth monitor asks logind for the active seat, and WirePlumber
         // quits where there is none (a container, a chroot); no test needs it.
         fs::create_directories(folder + "/config/wireplumber/bluetooth.lua.d");
         std::ofstream(folder + "/config/wireplumber/bluetooth.lua.d/80-no-bluetooth.lua")
             << "bluez_monitor.enabled = false\n";
-        // Each finds the one before through the runtime folder and the bus,
+        // Each finds the one before through the bus or the runtime folder,
         // and gives up if it is not there yet.
         run("dbus-daemon", "--session --nofork --address=unix:path=" + folder + "/bus");
         waitFor([&] { return fs::exists(folder + "/bus"); }, 20'000);
@@ -105,10 +102,10 @@ bool SoundServer::start()
     }
     if (!waitFor([this] { return !pactl("info").empty(); }, 20'000))
         return false;
-    if (kind_ == ServerKind::pulseAudio)
-        return true;
-    // WirePlumber suspends an idle sink after this; its default is 5 s.
-    pactl("load-module module-null-sink sink_name=silent sink_properties=session.suspend-timeout-seconds=1");
+    // Mono, as every cue is. WirePlumber suspends an idle sink after this;
+    // its default is 5 s.
+    pactl("load-module module-null-sink sink_name=silent channels=1 "
+          "sink_properties=session.suspend-timeout-seconds=1");
     pactl("set-default-sink silent");
     return waitFor([this] { return pactl("get-default-sink") == "silent\n"; }, 20'000);
 }
@@ -120,6 +117,13 @@ void SoundServer::kill()
         ::kill(pids_.back().second, SIGKILL);
         ::waitpid(pids_.back().second, nullptr, 0);
     }
+}
+
+void SoundServer::signal(const std::string& process, int number) const
+{
+    for (const auto& [name, pid] : pids_)
+        if (name == process)
+            ::kill(pid, number);
 }
 
 std::string SoundServer::pactl(const std::string& arguments) const
@@ -142,7 +146,7 @@ std::string SoundServer::sinkInput(const std::string& property, const std::strin
 
 void SoundServer::paplay(const std::string& arguments)
 {
-    pids_.emplace_back("paplay", spawn("paplay --server=" + address_ + " " + arguments));
+    run("paplay", "--server=" + address_ + " " + arguments);
 }
 
 MonitorRecorder::MonitorRecorder(const std::string& server)
@@ -150,24 +154,22 @@ MonitorRecorder::MonitorRecorder(const std::string& server)
     int output[2];
     if (::pipe2(output, O_CLOEXEC) != 0)
         return;
-    pid_ = spawn("pacat --record --server=" + server + " --device=@DEFAULT_MONITOR@ --channels=2 --rate=" +
+    pid_ = spawn("pacat --record --server=" + server + " --device=@DEFAULT_MONITOR@ --channels=1 --rate=" +
                      std::to_string(rate) + " --format=s16ne --latency-msec=2",
                  output[1]);
     ::close(output[1]);
-    // Stereo in, the louder channel of each frame out: a mono recording of a
-    // stereo sink mixes both channels, which PipeWire does 3 dB louder.
     reader_ = std::thread([this, from = output[0]] {
-        std::int16_t buffer[2048];
-        std::size_t kept = 0;  // bytes of a frame split between two reads
-        for (ssize_t got; (got = ::read(from, reinterpret_cast<char*>(buffer) + kept, sizeof buffer - kept)) > 0;) {
-            const std::size_t frames = (kept + static_cast<std::size_t>(got)) / 4;
+        std::array<char, 4096> buffer{};
+        std::size_t kept = 0;  // bytes of a sample split between two reads
+        for (ssize_t got; (got = ::read(from, buffer.data() + kept, buffer.size() - kept)) > 0;) {
+            const std::size_t bytes = (kept + static_cast<std::size_t>(got)) / 2 * 2;
             const std::lock_guard lock(mutex_);
-            for (std::size_t frame = 0; frame < frames; ++frame)
-                samples_.push_back(std::max(buffer[2 * frame], buffer[2 * frame + 1],
-                                            [](std::int16_t a, std::int16_t b) { return std::abs(a) < std::abs(b); }));
+            const std::size_t at = samples_.size();
+            samples_.resize(at + bytes / 2);
+            std::memcpy(samples_.data() + at, buffer.data(), bytes);
             chunks_.push_back({Clock::now(), samples_.size()});
-            kept = kept + static_cast<std::size_t>(got) - frames * 4;
-            std::memmove(buffer, buffer + frames * 2, kept);
+            kept = kept + static_cast<std::size_t>(got) - bytes;
+            std::memmove(buffer.data(), buffer.data() + bytes, kept);
         }
         ::close(from);
     });
@@ -203,9 +205,9 @@ Heard hear(const std::vector<std::int16_t>& samples, int low, int high, std::siz
     return heard;
 }
 
-void writeTone(const std::string& path, double seconds, std::int16_t amplitude)
+void writeTone(const std::string& path, double seconds, std::int16_t amplitude, int format)
 {
-    SF_INFO info{0, MonitorRecorder::rate, 1, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 0, 0};
+    SF_INFO info{0, MonitorRecorder::rate, 1, format, 0, 0};
     std::vector<std::int16_t> samples(static_cast<std::size_t>(seconds * MonitorRecorder::rate));
     for (std::size_t i = 0; i < samples.size(); ++i)
         samples[i] = static_cast<std::int16_t>(

@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <mutex>
@@ -12,7 +11,8 @@
 #include <thread>
 #include <vector>
 
-#include <csignal>
+#include <sndfile.h>
+
 #include <unistd.h>
 
 namespace spinzaro::testkit {
@@ -34,11 +34,10 @@ public:
     explicit SoundServer(ServerKind kind = ServerKind::pulseAudio) : kind_(kind) {}  // start() runs it
     ~SoundServer() { kill(); }
 
-    // Empty when the server and its tools are on the PATH, else what is not.
-    static std::string missing(ServerKind kind);
     static const char* name(ServerKind kind) { return kind == ServerKind::pulseAudio ? "PulseAudio" : "PipeWire"; }
 
-    // With a null sink that suspends after a second idle; false if it does not answer.
+    // With a mono null sink as the default, which suspends after a second
+    // idle; false if it does not answer.
     bool start();
     void kill();
     // The processes a client's sound passes through, to stop and resume each.
@@ -47,12 +46,7 @@ public:
         return kind_ == ServerKind::pulseAudio ? std::vector<std::string>{"pulseaudio"}
                                                : std::vector<std::string>{"pipewire-pulse", "pipewire"};
     }
-    void signal(const std::string& process, int number)
-    {
-        for (const auto& [name, pid] : pids_)
-            if (name == process)
-                ::kill(pid, number);
-    }
+    void signal(const std::string& process, int number) const;
 
     const std::string& address() const { return address_; }
     std::string pactl(const std::string& arguments) const;  // its output
@@ -63,14 +57,16 @@ public:
     void paplay(const std::string& arguments);
 
 private:
+    void run(const std::string& process, const std::string& arguments = "");
+
     ServerKind kind_;
     TempFolder folder_;
-    std::string address_ = "unix:" + folder_.file("pulse/native");
-    std::vector<std::pair<std::string, pid_t>> pids_;  // in the order they started
+    std::string address_ = "unix:" + folder_.file("pulse/native");  // where both put it in their runtime folder
+    std::vector<std::pair<std::string, pid_t>> pids_;               // in the order they started
 };
 
-// What the server's sink plays, as mono 16-bit samples at 44.1 kHz (each
-// frame's louder channel), each read stamped with the time it arrived.
+// What the server's sink plays, as 16-bit samples at 44.1 kHz, each read
+// stamped with the time it arrived.
 class MonitorRecorder {
 public:
     using Clock = std::chrono::steady_clock;
@@ -111,8 +107,9 @@ struct Heard {
 };
 Heard hear(const std::vector<std::int16_t>& samples, int low, int high, std::size_t from = 0);
 
-// A mono 16-bit 44.1 kHz wave file of a steady tone.
-void writeTone(const std::string& path, double seconds, std::int16_t amplitude);
+// A mono 44.1 kHz file of a steady tone, by default a wave of 16-bit samples.
+void writeTone(const std::string& path, double seconds, std::int16_t amplitude,
+               int format = SF_FORMAT_WAV | SF_FORMAT_PCM_16);
 
 inline void sleepMs(int milliseconds)
 {
