@@ -1,8 +1,8 @@
 // The real main window, headless: its layout, and whole rounds played with
 // real clicks through the real timers.
 #include "about.h"
-#include "controls.h"
-#include "layout.h"
+#include "design.h"
+#include "widgets.h"
 #include "window_fixture.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 // Every picture the game draws, checked against librsvg's drawing of the
 // same source: a renderer that draws full SVG, which the code did not make.
+#include "design.h"
 #include "image_list.h"
-#include "layout.h"
 
 #include <QDirIterator>
 #include <QFile>

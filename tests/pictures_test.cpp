@@ -1,6 +1,6 @@
 // The pictures the game ships, as the window will use them.
+#include "design.h"
 #include "image_list.h"
-#include "layout.h"
 
 #include <QDirIterator>
 #include <QFile>

@@ -18,12 +18,12 @@ namespace spinzaro {
 using testkit::ScriptedRandom;
 
 // The game's window operations, with the cues noted before they are played.
-class RecordingControls : public WindowControls {
+class RecordingControls : public QtWindowOperations {
 public:
     void playWave(const std::string& path) override
     {
         cues.push_back(path.substr(path.find_last_of('/') + 1));
-        WindowControls::playWave(path);
+        QtWindowOperations::playWave(path);
     }
     std::vector<std::string> cues;
 };

@@ -1,10 +1,10 @@
 // The About window.
 #include "about.h"
 
-#include "controls.h"
+#include "design.h"
 #include "identity.h"
 #include "image_list.h"
-#include "layout.h"
+#include "widgets.h"
 
 #include <QApplication>
 #include <QLabel>

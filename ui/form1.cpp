@@ -1,11 +1,11 @@
 // The main window of the game: its frame, its events and its end.
 #include "form1.h"
 
-#include "controls.h"
 #include "cue_player.h"
+#include "design.h"
 #include "identity.h"
-#include "layout.h"
 #include "spoken.h"
+#include "widgets.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -31,7 +31,7 @@ constexpr std::array timerHandlers = {
 
 }  // namespace
 
-Form1::Form1(std::unique_ptr<RandomSource> random, std::unique_ptr<WindowControls> controls)
+Form1::Form1(std::unique_ptr<RandomSource> random, std::unique_ptr<QtWindowOperations> controls)
     : random_(std::move(random)), controls_(std::move(controls)), machine_(*controls_, *random_)
 {
     controls_->cueSink = [this](const std::string& path) { cuePlayer().play(path); };

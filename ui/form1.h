@@ -3,7 +3,7 @@
 #pragma once
 
 #include "machine_state.h"
-#include "window_controls.h"
+#include "qt_window_operations.h"
 
 #include <QMainWindow>
 
@@ -26,7 +26,7 @@ public:
     // The random source and the controls are the game's own; tests and
     // benchmarks pass theirs.
     explicit Form1(std::unique_ptr<RandomSource> random = std::make_unique<ClockSeededRandom>(),
-                   std::unique_ptr<WindowControls> controls = std::make_unique<WindowControls>());
+                   std::unique_ptr<QtWindowOperations> controls = std::make_unique<QtWindowOperations>());
     ~Form1() override;
 
     const SlotMachine& machine() const { return machine_; }
@@ -64,7 +64,7 @@ private:
     void drawPointers(qreal ratio);
 
     std::unique_ptr<RandomSource> random_;
-    std::unique_ptr<WindowControls> controls_;
+    std::unique_ptr<QtWindowOperations> controls_;
     std::unique_ptr<CuePlayer> cuePlayer_;  // starts the sound libraries on a thread of its own
     SlotMachine machine_;
     QWidget* canvas_ = nullptr;

@@ -1,5 +1,5 @@
 // The main window's design table.
-#include "layout.h"
+#include "design.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 // The window design's own widgets.
-#include "controls.h"
+#include "widgets.h"
 
-#include "layout.h"
+#include "design.h"
 
 #include <qdrawutil.h>
 #include <QPainter>

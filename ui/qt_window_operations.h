@@ -23,7 +23,7 @@ class WindowTimer;
 
 // The main window hands over each widget the game addresses as it makes it.
 // Tests and benchmarks subclass this to watch or redirect operations.
-class WindowControls : public WindowOperations {
+class QtWindowOperations : public WindowOperations {
 public:
     void add(Label label, QLabel* widget);
     // A stretched picture fills its box; any other shows at its own size.

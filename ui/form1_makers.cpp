@@ -1,9 +1,9 @@
 // The makers of the main window's controls, one for each kind in the design.
 #include "form1.h"
 
-#include "controls.h"
-#include "layout.h"
+#include "design.h"
 #include "spoken.h"
+#include "widgets.h"
 
 #include <QCoreApplication>
 #include <QFrame>
