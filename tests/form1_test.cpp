@@ -211,20 +211,6 @@ TEST_F(DesignLinesTest, LinesOfOneWidthAreEquallyThickAtTheScreensScale)
     }
 }
 
-TEST(WindowTimerTest, EnablingARunningTimerKeepsItsScheduleAndDisablingStopsIt)
-{
-    // Long enough never to fire here, however slow the machine.
-    WindowTimer timer(nullptr, 100'000);
-    timer.setEnabled(true);
-    const int firstDue = timer.remainingTime();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return timer.remainingTime() < firstDue - 20; }));
-    timer.setEnabled(true);
-    // Restarted, it would be due a whole interval from now again.
-    EXPECT_LT(timer.remainingTime(), firstDue - 20);
-    timer.setEnabled(false);
-    EXPECT_FALSE(timer.isActive());
-}
-
 TEST_F(Form1Test, TheAboutWindowShowsTheProgramsIdentityAtEachOpeningAndThePauseEndsBehindIt)
 {
     spinOnto(Symbol::bonus);

@@ -1,9 +1,10 @@
-// The game's window operations on real widgets.
+// The engine's window operations on the main window's Qt widgets.
 #include "qt_window_operations.h"
 
 #include "about.h"
 #include "spoken.h"
 #include "widgets.h"
+#include "window_timer.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -136,8 +137,7 @@ void QtWindowOperations::endProgram()
 {
     for (auto& [id, timer] : timers_)
         timer->stop();
-    if (closeWindow)
-        closeWindow();
+    emit programEnded();
 }
 
 std::string QtWindowOperations::applicationFolder() const
@@ -147,8 +147,7 @@ std::string QtWindowOperations::applicationFolder() const
 
 void QtWindowOperations::playWave(const std::string& path)
 {
-    if (cueSink)
-        cueSink(path);
+    emit waveRequested(path);
 }
 
 }  // namespace spinzaro
