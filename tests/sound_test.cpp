@@ -243,7 +243,7 @@ TEST_P(CuePlayerTest, TheMixerKnowsTheGameAndKeepsItsVolumeAndMuteForItAlone)
     const std::string stream = gameStream();
     EXPECT_NE(stream.find("application.name = \"" + desktopEntry(id, "Name") + "\""), std::string::npos) << stream;
     EXPECT_NE(stream.find("application.icon_name = \"" + desktopEntry(id, "Icon") + "\""), std::string::npos) << stream;
-    const std::string cue = fs::path(window->controls->cues.back()).stem().string();
+    const std::string cue = fs::path(window->cues.back()).stem().string();
     EXPECT_NE(stream.find("media.name = \"" + cue + "\""), std::string::npos) << stream;
 
     server_.pactl("set-sink-input-volume " + std::to_string(std::stoi(stream)) + " 30%");
