@@ -135,8 +135,7 @@ void Form1::drawPointers(qreal ratio)
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    // A close that comes after Quit (the application's own, as it quits)
-    // finds the game ended: no handler runs after the end.
+    // No handler runs after the end, whatever closes the window then.
     if (ended_)
         return;
     bool cancel = false;
