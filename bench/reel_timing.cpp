@@ -23,13 +23,13 @@ constexpr int pauseBetweenRoundsMs = 10;
 
 // The real window's controls; the evaluation's last act is the balance
 // caption, so its arrival marks the end of the round.
-class TimedControls : public spinzaro::WindowControls {
+class TimedControls : public spinzaro::QtWindowOperations {
 public:
     void setCaption(spinzaro::Label label, std::string_view text) override
     {
         if (label == spinzaro::Label::lbAhead && evaluated)
             evaluated();
-        WindowControls::setCaption(label, text);
+        QtWindowOperations::setCaption(label, text);
     }
 
     std::function<void()> evaluated;

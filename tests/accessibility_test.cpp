@@ -19,9 +19,9 @@ namespace {
 using ::testing::IsSupersetOf;
 
 // The names of the showing objects, as an accessibility bridge reads them,
-// each with the number of objects that bear it. An unnamed object counts as
-// "" unless it holds others, as the window's client area and menu bar do.
-std::map<std::string, int> heard(QWidget& window)
+// each checked to be borne by one object alone. An unnamed object counts
+// unless it holds others, as the window's client area and menu bar do.
+std::vector<std::string> heardOnceEach(QWidget& window)
 {
     std::map<std::string, int> names;
     const std::function<void(QAccessibleInterface*)> visit = [&](QAccessibleInterface* node) {
@@ -34,24 +34,13 @@ std::map<std::string, int> heard(QWidget& window)
             visit(node->child(child));
     };
     visit(QAccessible::queryAccessibleInterface(&window));
-    return names;
-}
-
-// Every reachable object named, and no name borne twice.
-void expectEachNamedOnce(const std::map<std::string, int>& names)
-{
+    std::vector<std::string> heard;
     for (const auto& [name, count] : names) {
         EXPECT_FALSE(name.empty()) << count << " unnamed";
         EXPECT_EQ(count, 1) << name;
+        heard.push_back(name);
     }
-}
-
-std::vector<std::string> namesOf(const std::map<std::string, int>& names)
-{
-    std::vector<std::string> listed;
-    for (const auto& entry : names)
-        listed.push_back(entry.first);
-    return listed;
+    return heard;
 }
 
 // A screen reader hears tallies, pay lines, reels and a win with their amounts, and can
@@ -61,9 +50,8 @@ TEST(AccessibilityTest, AListenerHearsEachObjectOnceByItsOwnNameAndEachRoundsNew
     EXPECT_EQ(installTranslation({QStringLiteral("fr")}), "fr");
     const auto english = qScopeGuard([] { installTranslation({}); });
     PlayedWindow played;
-    expectEachNamedOnce(heard(played.window));
-    EXPECT_THAT(namesOf(heard(played.window)), IsSupersetOf({"Mise $1.00", "cloche cloche cloche rapporte $30.00",
-                                                             "joker joker joker rapporte $4.00", "Rouleau 1 : vide"}));
+    EXPECT_THAT(heardOnceEach(played.window), IsSupersetOf({"Mise $1.00", "cloche cloche cloche rapporte $30.00",
+                                                            "joker joker joker rapporte $4.00", "Rouleau 1 : vide"}));
 
     // Pressed by its action, as a listener without a mouse would.
     QAccessibleActionInterface* slot =
@@ -71,25 +59,22 @@ TEST(AccessibilityTest, AListenerHearsEachObjectOnceByItsOwnNameAndEachRoundsNew
     ASSERT_NE(slot, nullptr);
     slot->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_TRUE(QTest::qWaitFor([&] { return played.caption("lbSpinBet") == "$2.00"; }));
-    EXPECT_THAT(namesOf(heard(played.window)), IsSupersetOf({"Mise $2.00", "cerises cerises cerises rapporte $200.00"}));
+    EXPECT_THAT(heardOnceEach(played.window), IsSupersetOf({"Mise $2.00", "cerises cerises cerises rapporte $200.00"}));
     const auto notice = [&] { return QAccessible::queryAccessibleInterface(played.control("notice")); };
     EXPECT_EQ(notice()->role(), QAccessible::Notification);
     EXPECT_EQ(notice()->text(QAccessible::Name), "Mise maintenant $2.00");
-    expectEachNamedOnce(heard(played.window));
 
     played.spinOnto(Symbol::emblem);
     ASSERT_TRUE(played.waitForEvaluation());
-    expectEachNamedOnce(heard(played.window));
-    EXPECT_THAT(namesOf(heard(played.window)), IsSupersetOf({"Rouleau 3 : emblème", "Mises $2.00", "Solde -$2.00"}));
+    EXPECT_THAT(heardOnceEach(played.window), IsSupersetOf({"Rouleau 3 : emblème", "Mises $2.00", "Solde -$2.00"}));
     EXPECT_EQ(notice()->text(QAccessible::Name), "Perdu. Solde -$2.00");
 
     played.spinOnto(Symbol::singleBar);
     ASSERT_TRUE(played.waitForEvaluation());
-    const std::map<std::string, int> pause = heard(played.window);
-    expectEachNamedOnce(pause);
-    EXPECT_THAT(namesOf(pause), IsSupersetOf({"Vous gagnez $16.00 avec barre simple barre simple barre simple. "
-                                              "Solde $12.00",
-                                              "Rouleau 2 : barre simple", "Gains $16.00", "pièces", "Monnayeur"}));
+    EXPECT_THAT(heardOnceEach(played.window),
+                IsSupersetOf({"Vous gagnez $16.00 avec barre simple barre simple barre simple. "
+                              "Solde $12.00",
+                              "Rouleau 2 : barre simple", "Gains $16.00", "pièces", "Monnayeur"}));
 }
 
 // A screen reader reads a dialog's loose texts only when they have three
@@ -103,8 +88,7 @@ TEST(AccessibilityTest, EveryTextOfTheAboutWindowIsReadInEveryLanguage)
         FrmAbout about;
         about.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
-        const std::map<std::string, int> names = heard(about);
-        expectEachNamedOnce(names);
+        heardOnceEach(about);
         for (QLabel* label : about.findChildren<QLabel*>()) {
             const QString name = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
             EXPECT_TRUE(name.contains(label->text())) << name.toStdString();

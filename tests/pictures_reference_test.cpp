@@ -1,7 +1,7 @@
 // Every picture the game draws, checked against librsvg's drawing of the
 // same source: a renderer that draws full SVG, which the code did not make.
+#include "design.h"
 #include "image_list.h"
-#include "layout.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -27,17 +27,13 @@ double boundAt(qreal scale)
     return scale == std::floor(scale) ? 0.04 : 0.12;
 }
 
-// The prize's box in the layout table, where the game stretches it; none for
+// The prize's box in the design table, where the game stretches it; none for
 // the other pictures, which are drawn at their own size.
 QSize prizeBox(const QString& source)
 {
-    for (const ControlDesign& design : mainWindowDesign()) {
-        if (design.kind != ControlKind::prize)
-            continue;
-        for (Picture picture : {Picture::imgCoins2, Picture::img50bill, Picture::img100Bill})
-            if (controlName(picture) == design.name && pictures::source(picture) == source)
-                return pixelBox(design).size();
-    }
+    for (Picture prize : {Picture::imgCoins2, Picture::img50bill, Picture::img100Bill})
+        if (pictures::source(prize) == source)
+            return pixelBox(designOf(controlName(prize))).size();
     return {};
 }
 

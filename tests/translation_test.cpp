@@ -2,7 +2,7 @@
 // window, clear of the others and fitting its box; the language chosen as
 // the desktop asks.
 #include "about.h"
-#include "layout.h"
+#include "design.h"
 #include "translations.h"
 #include "window_fixture.h"
 
@@ -17,14 +17,13 @@
 #include <gmock/gmock.h>
 
 #include <map>
+#include <optional>
 #include <set>
 #include <span>
-#include <optional>
 #include <utility>
 
 namespace spinzaro {
 namespace {
-
 
 // One translation file of the source tree: context and source text to translation.
 using Translations = std::map<std::pair<QString, QString>, QString>;

@@ -17,24 +17,15 @@ namespace spinzaro {
 
 using testkit::ScriptedRandom;
 
-// The game's window operations, with the cues noted before they are played.
-class RecordingControls : public WindowControls {
-public:
-    void playWave(const std::string& path) override
-    {
-        cues.push_back(path.substr(path.find_last_of('/') + 1));
-        WindowControls::playWave(path);
-    }
-    std::vector<std::string> cues;
-};
-
 // The real window, shown, with scripted reels, and a player's hands on it.
 struct PlayedWindow {
-    // The window owns the random source and the controls; the fixture keeps pointers to them.
+    // The window owns the random source and the operations; the fixture keeps pointers to them.
     PlayedWindow()
         : window(std::unique_ptr<ScriptedRandom>(random = new ScriptedRandom),
-                 std::unique_ptr<RecordingControls>(controls = new RecordingControls))
+                 std::unique_ptr<QtWindowOperations>(operations = new QtWindowOperations))
     {
+        QObject::connect(operations, &QtWindowOperations::waveRequested,
+                         [this](const std::string& path) { cues.push_back(path.substr(path.find_last_of('/') + 1)); });
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
@@ -72,7 +63,8 @@ struct PlayedWindow {
     }
 
     ScriptedRandom* random = nullptr;
-    RecordingControls* controls = nullptr;
+    QtWindowOperations* operations = nullptr;
+    std::vector<std::string> cues;  // the wave files asked for, by name
     Form1 window;
 };
 

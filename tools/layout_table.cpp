@@ -1,7 +1,7 @@
 // Prints the main window's design in pixels, for scripts that click the game:
 // "client 0 0 WIDTH HEIGHT" first, then "NAME X Y WIDTH HEIGHT" a control a
 // line, in client-area coordinates.
-#include "layout.h"
+#include "design.h"
 
 #include <cstdio>
 

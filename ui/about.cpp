@@ -1,10 +1,9 @@
 // The About window.
 #include "about.h"
 
-#include "controls.h"
+#include "design.h"
 #include "identity.h"
 #include "image_list.h"
-#include "layout.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -18,11 +17,9 @@ namespace {
 
 QPointer<FrmAbout> sharedAbout;
 
-// The labels' design boxes, in twips: each is filled at load and sized to its text.
-struct DesignBox {
-    int left, top, width, height;
-    QRect pixels() const { return toPixels(left, top, width, height); }
-};
+constexpr DesignBox clientBox{0, 0, 4728, 2436};
+constexpr DesignBox okBox{2970, 1470, 780, 345};
+// The labels' boxes: each is filled at load and sized to its text.
 constexpr DesignBox titleBox{2550, 240, 1965, 405};
 constexpr DesignBox versionBox{2795, 702, 1248, 312};
 constexpr DesignBox webAddressBox{240, 1800, 1800, 195};
@@ -61,25 +58,17 @@ FrmAbout::FrmAbout(QWidget* parent)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowIcon(artwork::icon(pictures::aboutIcon));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(toPixels(4728), toPixels(2436));
-
-    QFont titleFont;
-    titleFont.setFamilies({QStringLiteral("Arial Black"), QStringLiteral("Liberation Sans")});
-    titleFont.setPixelSize(fontPixels(144));
-    titleFont.setWeight(QFont::Black);
-    QFont versionFont;
-    versionFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
-    versionFont.setPixelSize(fontPixels(120));
+    setFixedSize(clientBox.pixels().size());
 
     cmdOK_ = new QPushButton(tr("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK_->setGeometry(toPixels(2970, 1470, 780, 345));
+    cmdOK_->setGeometry(okBox.pixels());
     cmdOK_->setDefault(true);
     lblTitle_ = designLabel(this, "lblTitle", titleBox, Qt::AlignCenter);
-    lblTitle_->setFont(titleFont);
+    lblTitle_->setFont(designFont("Arial Black", 144, QFont::Black));
     setColour(lblTitle_, QPalette::WindowText, Qt::black);
     lblVersion_ = designLabel(this, "lblVersion", versionBox, Qt::AlignCenter);
-    lblVersion_->setFont(versionFont);
+    lblVersion_->setFont(designFont("MS Sans Serif", 120));
     label2_ = designLabel(this, "Label2", webAddressBox, Qt::AlignLeft);
     label2_->setText(QString::fromUtf8(identity::webAddress));
     label2_->adjustSize();

@@ -1,11 +1,12 @@
 // The main window of the game: its frame, its events and its end.
 #include "form1.h"
 
-#include "controls.h"
 #include "cue_player.h"
+#include "design.h"
 #include "identity.h"
-#include "layout.h"
 #include "spoken.h"
+#include "widgets.h"
+#include "window_timer.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -31,11 +32,12 @@ constexpr std::array timerHandlers = {
 
 }  // namespace
 
-Form1::Form1(std::unique_ptr<RandomSource> random, std::unique_ptr<WindowControls> controls)
-    : random_(std::move(random)), controls_(std::move(controls)), machine_(*controls_, *random_)
+Form1::Form1(std::unique_ptr<RandomSource> random, std::unique_ptr<QtWindowOperations> operations)
+    : random_(std::move(random)), operations_(std::move(operations)), machine_(*operations_, *random_)
 {
-    controls_->cueSink = [this](const std::string& path) { cuePlayer().play(path); };
-    controls_->closeWindow = [this] { end(); };
+    connect(operations_.get(), &QtWindowOperations::waveRequested, this,
+            [this](const std::string& path) { cuePlayer().play(path); });
+    connect(operations_.get(), &QtWindowOperations::programEnded, this, &Form1::end);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Spinzaro"));
     // Minimise and close, but no maximise; the frame stays resizable.
@@ -48,15 +50,13 @@ Form1::Form1(std::unique_ptr<RandomSource> random, std::unique_ptr<WindowControl
     canvas_ = new QWidget(this);
     canvas_->setObjectName(QStringLiteral("client"));
     canvas_->setAutoFillBackground(true);
-    QPalette palette = canvas_->palette();
-    palette.setColor(QPalette::Window, backgroundColour);
-    canvas_->setPalette(palette);
+    setColour(canvas_, QPalette::Window, backgroundColour);
     setCentralWidget(canvas_);
 
     installAccessibility();
     buildControls();
-    controls_->addAnnouncement(new Announcement(this));  // no control of the design
-    controls_->setDevicePixelRatio(devicePixelRatioF());
+    operations_->addAnnouncement(new Announcement(this));  // no control of the design
+    operations_->setDevicePixelRatio(devicePixelRatioF());
     resize(toPixels(clientWidthTwips), toPixels(clientHeightTwips) + menuBar()->sizeHint().height());
     machine_.Form_Load();
 }
@@ -73,11 +73,11 @@ void Form1::buildControls()
         auto* windowTimer = new WindowTimer(this, timerIntervalMs(timer));
         windowTimer->setObjectName(QString::fromLatin1(controlName(timer).data()));
         connect(windowTimer, &QTimer::timeout, this, [this, handler = handler] { (machine_.*handler)(); });
-        controls_->add(timer, windowTimer);
+        operations_->add(timer, windowTimer);
     }
     connect(aboutEntry_, &QAction::triggered, this, [this] { machine_.frmAboutSlot_Click(); });
     // Quit first, then Spin: the window opens with the focus on Quit.
-    setTabOrder(controls_->button(Button::cmdQuit), controls_->button(Button::cmdSpin));
+    setTabOrder(operations_->button(Button::cmdQuit), operations_->button(Button::cmdSpin));
 }
 
 void Form1::showEvent(QShowEvent* event)
@@ -91,7 +91,7 @@ void Form1::showEvent(QShowEvent* event)
     if (QWindow* window = windowHandle())
         connect(window, &QWindow::screenChanged, this, &Form1::followScreenDensity);
     canvas_->installEventFilter(this);
-    controls_->button(Button::cmdQuit)->setFocus(Qt::OtherFocusReason);
+    operations_->button(Button::cmdQuit)->setFocus(Qt::OtherFocusReason);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
@@ -115,30 +115,29 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 void Form1::followScreenDensity()
 {
     const qreal ratio = devicePixelRatioF();
-    if (ratio == controls_->imageList().devicePixelRatio())
+    if (ratio == operations_->imageList().devicePixelRatio())
         return;
     // A reel must not change its picture object, nor its look, mid-round.
     if (machine_.reelsTurning()) {
         QTimer::singleShot(timerIntervalMs(Timer::Timer1), this, &Form1::followScreenDensity);
         return;
     }
-    controls_->setDevicePixelRatio(ratio);
-    controls_->button(Button::cmdSpin)->setIcon(QIcon(artwork::draw(pictures::spinFace, ratio)));
+    operations_->setDevicePixelRatio(ratio);
+    operations_->button(Button::cmdSpin)->setIcon(QIcon(artwork::draw(pictures::spinFace, ratio)));
     drawPointers(ratio);
 }
 
 void Form1::drawPointers(qreal ratio)
 {
-    controls_->button(Button::cmdSpin)->setCursor(pictures::spinPointer(ratio));
+    operations_->button(Button::cmdSpin)->setCursor(pictures::spinPointer(ratio));
     coinSlot_->setCursor(pictures::coinSlotPointer(ratio));
 }
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    if (ended_) {
-        event->accept();
+    // No handler runs after the end, whatever closes the window then.
+    if (ended_)
         return;
-    }
     bool cancel = false;
     machine_.Form_Unload(cancel);
     event->setAccepted(!cancel);
@@ -157,7 +156,9 @@ void Form1::end()
     ended_ = true;
     if (cuePlayer_)
         cuePlayer_->stop();
-    close();
+    // Hidden rather than closed, so the end never comes back through
+    // closeEvent; when it came from closing, Qt finishes that closing itself.
+    hide();
     emit programEnded();
 }
 

@@ -1,9 +1,9 @@
 // The main window: builds the design's widgets, hands them to the window
-// controls, and routes the window's events to the game's handlers.
+// operations, and routes the window's events to the game's handlers.
 #pragma once
 
 #include "machine_state.h"
-#include "window_controls.h"
+#include "qt_window_operations.h"
 
 #include <QMainWindow>
 
@@ -23,10 +23,10 @@ struct ControlDesign;
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
-    // The random source and the controls are the game's own; tests and
-    // benchmarks pass theirs.
+    // The random source and the window operations are the game's own; tests
+    // and benchmarks pass theirs.
     explicit Form1(std::unique_ptr<RandomSource> random = std::make_unique<ClockSeededRandom>(),
-                   std::unique_ptr<WindowControls> controls = std::make_unique<WindowControls>());
+                   std::unique_ptr<QtWindowOperations> operations = std::make_unique<QtWindowOperations>());
     ~Form1() override;
 
     const SlotMachine& machine() const { return machine_; }
@@ -43,8 +43,9 @@ protected:
 
 private:
     void buildControls();
-    // One maker for each kind of control: it makes the widget, places it as
-    // designed and hands it to the controls if the game addresses it.
+    // One maker for each kind of control (form1_makers.cpp): it makes the
+    // widget, places it as designed and hands it to the window operations if
+    // the game addresses it.
     QWidget* makeControl(const ControlDesign& design);
     QLabel* makeHeading(const ControlDesign& design);
     QLabel* makeAmount(const ControlDesign& design);
@@ -56,6 +57,7 @@ private:
     QLabel* makePicture(const ControlDesign& design);
     QPushButton* makeSpinButton(const ControlDesign& design);
     QPushButton* makeQuitButton(const ControlDesign& design);
+    // The game has ended, by Quit or by closing: the sound stops and the window goes.
     void end();
     // Made after the first frame, or by the first cue if that comes sooner.
     CuePlayer& cuePlayer();
@@ -64,7 +66,7 @@ private:
     void drawPointers(qreal ratio);
 
     std::unique_ptr<RandomSource> random_;
-    std::unique_ptr<WindowControls> controls_;
+    std::unique_ptr<QtWindowOperations> operations_;
     std::unique_ptr<CuePlayer> cuePlayer_;  // starts the sound libraries on a thread of its own
     SlotMachine machine_;
     QWidget* canvas_ = nullptr;

@@ -1,11 +1,10 @@
 // The symbol pictures, drawn from their sources when first needed.
 #include "image_list.h"
 
-#include <QCoreApplication>
-
 #include <array>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace spinzaro {
 
@@ -40,37 +39,22 @@ QString symbolSource(int entry)
 
 namespace {
 
-struct PictureFacts {
-    Picture picture;
-    const char* source;  // the SVG file's name without ".svg"
-    const char* words;
-};
-
-constexpr auto imageControlPictures = std::to_array<PictureFacts>({
-    {Picture::imgMenu, "paytable", QT_TRANSLATE_NOOP("Spoken", "pay table")},
-    {Picture::imgCoins2, "coins", QT_TRANSLATE_NOOP("Spoken", "coins")},
-    {Picture::img50bill, "bill50", QT_TRANSLATE_NOOP("Spoken", "fifty-dollar bill")},
-    {Picture::img100Bill, "bill100", QT_TRANSLATE_NOOP("Spoken", "hundred-dollar bill")},
+// The SVG file of each image control, by its name without ".svg".
+constexpr auto imageControlSources = std::to_array<std::pair<Picture, const char*>>({
+    {Picture::imgMenu, "paytable"},
+    {Picture::imgCoins2, "coins"},
+    {Picture::img50bill, "bill50"},
+    {Picture::img100Bill, "bill100"},
 });
-
-const PictureFacts& factsOf(Picture picture)
-{
-    for (const PictureFacts& facts : imageControlPictures)
-        if (facts.picture == picture)
-            return facts;
-    throw std::out_of_range("no picture for image control " + std::string(controlName(picture)));
-}
 
 }  // namespace
 
 QString source(Picture picture)
 {
-    return artwork::source(QString::fromLatin1(factsOf(picture).source));
-}
-
-QString words(Picture picture)
-{
-    return QCoreApplication::translate("Spoken", factsOf(picture).words);
+    for (const auto& [control, file] : imageControlSources)
+        if (control == picture)
+            return artwork::source(QString::fromLatin1(file));
+    throw std::out_of_range("no picture for image control " + std::string(controlName(picture)));
 }
 
 QCursor spinPointer(qreal devicePixelRatio)

@@ -40,9 +40,8 @@ inline const QString icon = artwork::source(QStringLiteral("icon"));
 inline const QString aboutLogo = artwork::source(QStringLiteral("about_logo"));
 inline const QString aboutIcon = artwork::source(QStringLiteral("about_icon"));
 QString symbolSource(int entry);
-// What each image control of the game shows, and what a listener hears of it.
+// What each image control of the game shows.
 QString source(Picture picture);
-QString words(Picture picture);
 
 // The pointing hand's fingertip, and the coin's centre.
 QCursor spinPointer(qreal devicePixelRatio);

@@ -1,13 +1,16 @@
 // The accessible side of the window.
 #include "spoken.h"
 
-#include "image_list.h"
 #include "pay_table.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QTimer>
+
+#include <stdexcept>
+#include <string>
+#include <utility>
 
 namespace spinzaro {
 
@@ -25,6 +28,13 @@ constexpr std::array<const char*, symbolCount> symbolTexts = {
     QT_TRANSLATE_NOOP("Spoken", "bonus"),      QT_TRANSLATE_NOOP("Spoken", "cherries"),
     QT_TRANSLATE_NOOP("Spoken", "triple bar"), QT_TRANSLATE_NOOP("Spoken", "emblem"),
 };
+
+constexpr auto pictureTexts = std::to_array<std::pair<Picture, const char*>>({
+    {Picture::imgMenu, QT_TRANSLATE_NOOP("Spoken", "pay table")},
+    {Picture::imgCoins2, QT_TRANSLATE_NOOP("Spoken", "coins")},
+    {Picture::img50bill, QT_TRANSLATE_NOOP("Spoken", "fifty-dollar bill")},
+    {Picture::img100Bill, QT_TRANSLATE_NOOP("Spoken", "hundred-dollar bill")},
+});
 
 }  // namespace
 
@@ -51,7 +61,10 @@ QString payRowWords(int amountElement, const QString& amount)
 
 QString pictureWords(Picture picture)
 {
-    return pictures::words(picture);
+    for (const auto& [control, text] : pictureTexts)
+        if (control == picture)
+            return spoken(text);
+    throw std::out_of_range("no words for image control " + std::string(controlName(picture)));
 }
 
 QString reelWords(int reel, std::optional<int> entry)

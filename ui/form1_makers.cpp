@@ -1,9 +1,9 @@
 // The makers of the main window's controls, one for each kind in the design.
 #include "form1.h"
 
-#include "controls.h"
-#include "layout.h"
+#include "design.h"
 #include "spoken.h"
+#include "widgets.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -17,15 +17,6 @@
 namespace spinzaro {
 
 namespace {
-
-QFont designFont(int tenthsOfPoint, QFont::Weight weight)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    font.setPixelSize(fontPixels(tenthsOfPoint));
-    font.setWeight(weight);
-    return font;
-}
 
 // A frame of the design's line width and colour, drawn inside its rectangle.
 void setBorder(QFrame* frame, int width, const QColor& colour)
@@ -85,7 +76,7 @@ QLabel* Form1::makeHeading(const ControlDesign& design)
     // Sized to the English caption from the design's corner, which centres it
     // over what it heads; a translation keeps that centre as it grows or shrinks.
     auto* label = new QLabel(QString::fromLatin1(design.caption), canvas_);
-    label->setFont(designFont(90, QFont::Bold));
+    label->setFont(designFont("Arial", 90, QFont::Bold));
     setColour(label, QPalette::WindowText, headingColour);
     label->setAlignment(Qt::AlignCenter);
     label->move(pixelBox(design).topLeft());
@@ -105,28 +96,28 @@ QLabel* Form1::makeAmount(const ControlDesign& design)
     // The prize the row pays at the opening stake; the element without a row stays empty.
     const std::int16_t multiplier = amountMultiplier(amountElement(row));
     auto* label = new QLabel(canvas_);
-    label->setFont(designFont(96, QFont::Bold));
+    label->setFont(designFont("Arial", 96, QFont::Bold));
     setColour(label, QPalette::WindowText, amountColour);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->move(pixelBox(design).topLeft());
-    controls_->add(row, label);
+    operations_->add(row, label);
     if (multiplier == 0)
         leaveUnheard(label);
     // Written as the game writes it, so it is sized and named for a screen reader the same way.
-    controls_->setCaption(row, multiplier == 0 ? "" : formatMoney(Money::dollars(lowestStakeDollars) * multiplier));
+    operations_->setCaption(row, multiplier == 0 ? "" : formatMoney(Money::dollars(lowestStakeDollars) * multiplier));
     return label;
 }
 
 QLabel* Form1::makeDisplayBox(const ControlDesign& design)
 {
     auto* label = new QLabel(canvas_);
-    label->setFont(designFont(96, QFont::Bold));
+    label->setFont(designFont("Arial", 96, QFont::Bold));
     setBorder(label, 1, amountColour);  // the text's colour too
     setGround(label, boxGroundColour);
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(pixelBox(design));
     // Screen readers call a tally by its heading, which the design puts just before it.
-    controls_->addTally(labelNamed(design.name), label, lastHeading_);
+    operations_->addTally(labelNamed(design.name), label, lastHeading_);
     return label;
 }
 
@@ -181,7 +172,7 @@ ReelWindow* Form1::makeReel(const ControlDesign& design)
     reel->setGeometry(pixelBox(design));
     const int index = QString::fromLatin1(design.name).section(QLatin1Char('_'), -1).toInt();
     reel->setAccessibleName(reelWords(index, std::nullopt));
-    controls_->addReel(index, reel);
+    operations_->addReel(index, reel);
     return reel;
 }
 
@@ -195,7 +186,7 @@ QLabel* Form1::makePicture(const ControlDesign& design)
     widget->setAttribute(Qt::WA_TransparentForMouseEvents);
     widget->setHidden(design.kind == ControlKind::prize);
     widget->setAccessibleName(pictureWords(picture));
-    controls_->add(picture, widget, design.kind == ControlKind::prize);
+    operations_->add(picture, widget, design.kind == ControlKind::prize);
     return widget;
 }
 
@@ -207,25 +198,23 @@ QPushButton* Form1::makeSpinButton(const ControlDesign& design)
     button->setGeometry(pixelBox(design));
     button->setAccessibleName(spinWords());
     connect(button, &QPushButton::clicked, this, [this] { machine_.cmdSpin_Click(); });
-    controls_->add(Button::cmdSpin, button);
+    operations_->add(Button::cmdSpin, button);
     return button;
 }
 
 QPushButton* Form1::makeQuitButton(const ControlDesign& design)
 {
     auto* button = new BevelButton(QCoreApplication::translate("Layout", design.caption), canvas_);
-    button->setFont(designFont(96, QFont::Bold));
-    QPalette colours = button->palette();
-    colours.setColor(QPalette::Button, quitFaceColour);
-    colours.setColor(QPalette::Light, quitEdgeColour.lighter());
-    colours.setColor(QPalette::Dark, quitEdgeColour.darker());
-    colours.setColor(QPalette::ButtonText, Qt::black);
-    colours.setColor(QPalette::Disabled, QPalette::ButtonText, quitDisabledTextColour);
-    button->setPalette(colours);
+    button->setFont(designFont("Arial", 96, QFont::Bold));
+    setColour(button, QPalette::Button, quitFaceColour);
+    setColour(button, QPalette::Light, quitEdgeColour.lighter());
+    setColour(button, QPalette::Dark, quitEdgeColour.darker());
+    setColour(button, QPalette::ButtonText, Qt::black);
+    setColour(button, QPalette::ButtonText, quitDisabledTextColour, QPalette::Disabled);
     button->setGeometry(pixelBox(design));
     button->setAccessibleName(quitWords());
     connect(button, &QPushButton::clicked, this, [this] { machine_.cmdQuit_Click(); });
-    controls_->add(Button::cmdQuit, button);
+    operations_->add(Button::cmdQuit, button);
     return button;
 }
 

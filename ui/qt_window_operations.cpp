@@ -1,9 +1,10 @@
-// The game's window operations on real widgets.
-#include "window_controls.h"
+// The engine's window operations on the main window's Qt widgets.
+#include "qt_window_operations.h"
 
 #include "about.h"
-#include "controls.h"
 #include "spoken.h"
+#include "widgets.h"
+#include "window_timer.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,35 +16,35 @@
 
 namespace spinzaro {
 
-void WindowControls::add(Label label, QLabel* widget)
+void QtWindowOperations::add(Label label, QLabel* widget)
 {
     labels_[label] = widget;
 }
-void WindowControls::add(Picture picture, QLabel* widget, bool stretched)
+void QtWindowOperations::add(Picture picture, QLabel* widget, bool stretched)
 {
     pictures_[picture] = {widget, stretched};
 }
-void WindowControls::add(Button button, QPushButton* widget)
+void QtWindowOperations::add(Button button, QPushButton* widget)
 {
     buttons_[button] = widget;
 }
-void WindowControls::add(Timer timer, WindowTimer* widget)
+void QtWindowOperations::add(Timer timer, WindowTimer* widget)
 {
     timers_[timer] = widget;
 }
-void WindowControls::addReel(int reel, ReelWindow* widget)
+void QtWindowOperations::addReel(int reel, ReelWindow* widget)
 {
     reels_.at(static_cast<std::size_t>(reel)) = widget;
 }
 
-void WindowControls::addTally(Label label, QLabel* widget, const QString& heading)
+void QtWindowOperations::addTally(Label label, QLabel* widget, const QString& heading)
 {
     add(label, widget);
     headings_[label] = heading;
     widget->setAccessibleName(heading);
 }
 
-void WindowControls::setCaption(Label label, std::string_view text)
+void QtWindowOperations::setCaption(Label label, std::string_view text)
 {
     QLabel* target = labels_.at(label);
     const QString caption = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -64,13 +65,13 @@ void WindowControls::setCaption(Label label, std::string_view text)
     }
 }
 
-void WindowControls::setVisible(Label label, bool visible)
+void QtWindowOperations::setVisible(Label label, bool visible)
 {
     labels_.at(label)->setVisible(visible);
     if (const int element = amountElement(label); element >= 0 && announcement_ != nullptr)
         announcement_->rowShown(element, visible);
 }
-void WindowControls::setVisible(Picture picture, bool visible)
+void QtWindowOperations::setVisible(Picture picture, bool visible)
 {
     QLabel* widget = pictures_.at(picture).widget;
     // A prize is drawn the first time it is won, not at start-up.
@@ -81,14 +82,14 @@ void WindowControls::setVisible(Picture picture, bool visible)
         announcement_->prizeShown(visible);
 }
 
-void WindowControls::drawPicture(Picture picture)
+void QtWindowOperations::drawPicture(Picture picture)
 {
     const PictureBox& box = pictures_.at(picture);
     box.widget->setPixmap(artwork::draw(pictures::source(picture), imageList_.devicePixelRatio(),
                                         box.stretched ? box.widget->size() : QSize()));
 }
 
-void WindowControls::setDevicePixelRatio(qreal ratio)
+void QtWindowOperations::setDevicePixelRatio(qreal ratio)
 {
     imageList_.setDevicePixelRatio(ratio);
     for (ReelWindow* reel : reels_)
@@ -97,7 +98,7 @@ void WindowControls::setDevicePixelRatio(qreal ratio)
         if (!box.widget->pixmap().isNull())
             drawPicture(picture);
 }
-void WindowControls::setEnabled(Button button, bool enabled)
+void QtWindowOperations::setEnabled(Button button, bool enabled)
 {
     QPushButton* widget = buttons_.at(button);
     // A button disabled with the focus would hand it to the other, which the
@@ -110,45 +111,43 @@ void WindowControls::setEnabled(Button button, bool enabled)
     if (enabled && announcement_ != nullptr)
         announcement_->buttonEnabled();
 }
-void WindowControls::setEnabled(Timer timer, bool enabled)
+void QtWindowOperations::setEnabled(Timer timer, bool enabled)
 {
     timers_.at(timer)->setEnabled(enabled);
 }
 
-void WindowControls::setReelPicture(int reel, int entry)
+void QtWindowOperations::setReelPicture(int reel, int entry)
 {
     ReelWindow* window = reels_.at(static_cast<std::size_t>(reel));
     window->setPicture(&imageList_.picture(entry));
     window->setAccessibleName(reelWords(reel, entry));
 }
 
-bool WindowControls::reelShows(int reel, int entry) const
+bool QtWindowOperations::reelShows(int reel, int entry) const
 {
     return imageList_.holds(reels_.at(static_cast<std::size_t>(reel))->picture(), entry);
 }
 
-void WindowControls::openAbout()
+void QtWindowOperations::openAbout()
 {
     FrmAbout::showShared();
 }
 
-void WindowControls::endProgram()
+void QtWindowOperations::endProgram()
 {
     for (auto& [id, timer] : timers_)
         timer->stop();
-    if (closeWindow)
-        closeWindow();
+    emit programEnded();
 }
 
-std::string WindowControls::applicationFolder() const
+std::string QtWindowOperations::applicationFolder() const
 {
     return QFile::encodeName(QDir::toNativeSeparators(QCoreApplication::applicationDirPath())).toStdString();
 }
 
-void WindowControls::playWave(const std::string& path)
+void QtWindowOperations::playWave(const std::string& path)
 {
-    if (cueSink)
-        cueSink(path);
+    emit waveRequested(path);
 }
 
 }  // namespace spinzaro

@@ -2,15 +2,11 @@
 #pragma once
 
 #include <QPushButton>
-
-class QPainter;
-#include <QTimer>
 #include <QWidget>
 
-namespace spinzaro {
+class QPainter;
 
-// Gives one role of a widget's palette a colour, in every state.
-void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour);
+namespace spinzaro {
 
 // A reel window: shows an image-list entry's own picture object at its own
 // size from the top left corner, so it can be asked which object it shows.
@@ -85,16 +81,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-};
-
-// An interval timer with the window's rules: enabling a running timer leaves
-// its schedule alone (QTimer::start would restart it), and disabling drops
-// every tick not yet delivered.
-class WindowTimer : public QTimer {
-    Q_OBJECT
-public:
-    WindowTimer(QObject* parent, int intervalMs);
-    void setEnabled(bool enabled);
 };
 
 }  // namespace spinzaro

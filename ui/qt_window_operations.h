@@ -1,14 +1,14 @@
-// The game's window operations, carried out on the main window's widgets.
+// The engine's window operations, carried out on the main window's Qt widgets.
 #pragma once
 
 #include "image_list.h"
 #include "window_operations.h"
 
 #include <array>
-#include <functional>
 #include <map>
 #include <string>
 
+#include <QObject>
 #include <QString>
 
 class QLabel;
@@ -23,7 +23,8 @@ class WindowTimer;
 
 // The main window hands over each widget the game addresses as it makes it.
 // Tests and benchmarks subclass this to watch or redirect operations.
-class WindowControls : public WindowOperations {
+class QtWindowOperations : public QObject, public WindowOperations {
+    Q_OBJECT
 public:
     void add(Label label, QLabel* widget);
     // A stretched picture fills its box; any other shows at its own size.
@@ -41,11 +42,6 @@ public:
     // and the pictures already drawn are drawn again.
     void setDevicePixelRatio(qreal ratio);
 
-    // What the main window does with a cue, and how it closes once the timers
-    // have stopped; it sets both when it takes these controls.
-    std::function<void(const std::string& path)> cueSink;
-    std::function<void()> closeWindow;
-
     void setCaption(Label label, std::string_view text) override;
     void setVisible(Label label, bool visible) override;
     void setVisible(Picture picture, bool visible) override;
@@ -57,6 +53,12 @@ public:
     void endProgram() override;
     std::string applicationFolder() const override;
     void playWave(const std::string& path) override;
+
+signals:
+    // A cue's wave to play, by its full path.
+    void waveRequested(const std::string& path);
+    // The game has ended; every timer has stopped.
+    void programEnded();
 
 private:
     void drawPicture(Picture picture);

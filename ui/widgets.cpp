@@ -1,7 +1,7 @@
 // The window design's own widgets.
-#include "controls.h"
+#include "widgets.h"
 
-#include "layout.h"
+#include "design.h"
 
 #include <qdrawutil.h>
 #include <QPainter>
@@ -12,13 +12,6 @@
 #include <cmath>
 
 namespace spinzaro {
-
-void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
 
 ReelWindow::ReelWindow(QWidget* parent) : QWidget(parent)
 {
@@ -57,21 +50,6 @@ void DesignLine::paintEvent(QPaintEvent*)
     const qreal top = toDevice.map(QPointF(0, lineMargin)).y();
     const qreal rows = std::max(1.0, std::round(width_ * scale));
     painter.fillRect(QRectF(0, lineMargin + (std::round(top) - top) / scale, width(), rows / scale), colour_);
-}
-
-WindowTimer::WindowTimer(QObject* parent, int intervalMs) : QTimer(parent)
-{
-    setInterval(intervalMs);
-    // Precise timing keeps the reel chain close to three periods.
-    setTimerType(Qt::PreciseTimer);
-}
-
-void WindowTimer::setEnabled(bool enabled)
-{
-    if (enabled && !isActive())
-        start();
-    else if (!enabled)
-        stop();
 }
 
 void FlatButton::paintEvent(QPaintEvent*)
