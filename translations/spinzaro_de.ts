@@ -41,14 +41,7 @@
     </message>
 </context>
 <context>
-    <name>GameStart</name>
-    <message>
-        <source>Qt&apos;s SVG image plugin, which draws the pictures, is missing</source>
-        <translation>Das SVG-Bildmodul von Qt, das die Bilder zeichnet, fehlt</translation>
-    </message>
-</context>
-<context>
-    <name>Layout</name>
+    <name>Form1</name>
     <message>
         <source>Winnings</source>
         <translation>Gewinne</translation>
@@ -72,6 +65,36 @@
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Über</translation>
+    </message>
+</context>
+<context>
+    <name>FrmAbout</name>
+    <message>
+        <source>Version %1.%2</source>
+        <translation>Version %1.%2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Web address: %1</source>
+        <translation>Adresse im Web: %1</translation>
+    </message>
+</context>
+<context>
+    <name>GameStart</name>
+    <message>
+        <source>Qt&apos;s SVG image plugin, which draws the pictures, is missing</source>
+        <translation>Das SVG-Bildmodul von Qt, das die Bilder zeichnet, fehlt</translation>
     </message>
 </context>
 <context>
@@ -156,10 +179,6 @@
         <translation>Walze %1: %2</translation>
     </message>
     <message>
-        <source>Coin Slot</source>
-        <translation>Münzeinwurf</translation>
-    </message>
-    <message>
         <source>Spin</source>
         <translation>Drehen</translation>
     </message>
@@ -186,32 +205,6 @@
     <message>
         <source>Stake now %1</source>
         <translation>Einsatz jetzt %1</translation>
-    </message>
-</context>
-<context>
-    <name>spinzaro::Form1</name>
-    <message>
-        <source>&amp;About</source>
-        <translation>&amp;Über</translation>
-    </message>
-</context>
-<context>
-    <name>spinzaro::FrmAbout</name>
-    <message>
-        <source>Version %1.%2</source>
-        <translation>Version %1.%2</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>About %1</source>
-        <translation>Über %1</translation>
-    </message>
-    <message>
-        <source>Web address: %1</source>
-        <translation>Adresse im Web: %1</translation>
     </message>
 </context>
 </TS>

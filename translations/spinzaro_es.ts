@@ -41,14 +41,7 @@
     </message>
 </context>
 <context>
-    <name>GameStart</name>
-    <message>
-        <source>Qt&apos;s SVG image plugin, which draws the pictures, is missing</source>
-        <translation>falta el complemento de imágenes SVG de Qt, que dibuja las imágenes</translation>
-    </message>
-</context>
-<context>
-    <name>Layout</name>
+    <name>Form1</name>
     <message>
         <source>Winnings</source>
         <translation>Ganancias</translation>
@@ -72,6 +65,36 @@
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+</context>
+<context>
+    <name>FrmAbout</name>
+    <message>
+        <source>Version %1.%2</source>
+        <translation>Versión %1.%2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>Web address: %1</source>
+        <translation>Dirección en la web: %1</translation>
+    </message>
+</context>
+<context>
+    <name>GameStart</name>
+    <message>
+        <source>Qt&apos;s SVG image plugin, which draws the pictures, is missing</source>
+        <translation>falta el complemento de imágenes SVG de Qt, que dibuja las imágenes</translation>
     </message>
 </context>
 <context>
@@ -156,10 +179,6 @@
         <translation>Rodillo %1: %2</translation>
     </message>
     <message>
-        <source>Coin Slot</source>
-        <translation>Monedero</translation>
-    </message>
-    <message>
         <source>Spin</source>
         <translation>Girar</translation>
     </message>
@@ -186,32 +205,6 @@
     <message>
         <source>Stake now %1</source>
         <translation>Apuesta ahora %1</translation>
-    </message>
-</context>
-<context>
-    <name>spinzaro::Form1</name>
-    <message>
-        <source>&amp;About</source>
-        <translation>&amp;Acerca de</translation>
-    </message>
-</context>
-<context>
-    <name>spinzaro::FrmAbout</name>
-    <message>
-        <source>Version %1.%2</source>
-        <translation>Versión %1.%2</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>About %1</source>
-        <translation>Acerca de %1</translation>
-    </message>
-    <message>
-        <source>Web address: %1</source>
-        <translation>Dirección en la web: %1</translation>
     </message>
 </context>
 </TS>

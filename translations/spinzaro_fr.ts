@@ -41,14 +41,7 @@
     </message>
 </context>
 <context>
-    <name>GameStart</name>
-    <message>
-        <source>Qt&apos;s SVG image plugin, which draws the pictures, is missing</source>
-        <translation>le module d&apos;images SVG de Qt, qui dessine les images, est absent</translation>
-    </message>
-</context>
-<context>
-    <name>Layout</name>
+    <name>Form1</name>
     <message>
         <source>Winnings</source>
         <translation>Gains</translation>
@@ -72,6 +65,36 @@
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+</context>
+<context>
+    <name>FrmAbout</name>
+    <message>
+        <source>Version %1.%2</source>
+        <translation>Version %1.%2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>Web address: %1</source>
+        <translation>Adresse sur le web : %1</translation>
+    </message>
+</context>
+<context>
+    <name>GameStart</name>
+    <message>
+        <source>Qt&apos;s SVG image plugin, which draws the pictures, is missing</source>
+        <translation>le module d&apos;images SVG de Qt, qui dessine les images, est absent</translation>
     </message>
 </context>
 <context>
@@ -156,10 +179,6 @@
         <translation>Rouleau %1 : %2</translation>
     </message>
     <message>
-        <source>Coin Slot</source>
-        <translation>Monnayeur</translation>
-    </message>
-    <message>
         <source>Spin</source>
         <translation>Lancer</translation>
     </message>
@@ -186,32 +205,6 @@
     <message>
         <source>Stake now %1</source>
         <translation>Mise maintenant %1</translation>
-    </message>
-</context>
-<context>
-    <name>spinzaro::Form1</name>
-    <message>
-        <source>&amp;About</source>
-        <translation>À &amp;propos</translation>
-    </message>
-</context>
-<context>
-    <name>spinzaro::FrmAbout</name>
-    <message>
-        <source>Version %1.%2</source>
-        <translation>Version %1.%2</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>About %1</source>
-        <translation>À propos de %1</translation>
-    </message>
-    <message>
-        <source>Web address: %1</source>
-        <translation>Adresse sur le web : %1</translation>
     </message>
 </context>
 </TS>

@@ -41,14 +41,7 @@
     </message>
 </context>
 <context>
-    <name>GameStart</name>
-    <message>
-        <source>Qt&apos;s SVG image plugin, which draws the pictures, is missing</source>
-        <translation>manca il plugin di immagini SVG di Qt, che disegna le immagini</translation>
-    </message>
-</context>
-<context>
-    <name>Layout</name>
+    <name>Form1</name>
     <message>
         <source>Winnings</source>
         <translation>Vincite</translation>
@@ -72,6 +65,36 @@
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+</context>
+<context>
+    <name>FrmAbout</name>
+    <message>
+        <source>Version %1.%2</source>
+        <translation>Versione %1.%2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Informazioni su %1</translation>
+    </message>
+    <message>
+        <source>Web address: %1</source>
+        <translation>Indirizzo sul web: %1</translation>
+    </message>
+</context>
+<context>
+    <name>GameStart</name>
+    <message>
+        <source>Qt&apos;s SVG image plugin, which draws the pictures, is missing</source>
+        <translation>manca il plugin di immagini SVG di Qt, che disegna le immagini</translation>
     </message>
 </context>
 <context>
@@ -156,10 +179,6 @@
         <translation>Rullo %1: %2</translation>
     </message>
     <message>
-        <source>Coin Slot</source>
-        <translation>Gettoniera</translation>
-    </message>
-    <message>
         <source>Spin</source>
         <translation>Gira</translation>
     </message>
@@ -186,32 +205,6 @@
     <message>
         <source>Stake now %1</source>
         <translation>Puntata ora %1</translation>
-    </message>
-</context>
-<context>
-    <name>spinzaro::Form1</name>
-    <message>
-        <source>&amp;About</source>
-        <translation>&amp;Informazioni</translation>
-    </message>
-</context>
-<context>
-    <name>spinzaro::FrmAbout</name>
-    <message>
-        <source>Version %1.%2</source>
-        <translation>Versione %1.%2</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>About %1</source>
-        <translation>Informazioni su %1</translation>
-    </message>
-    <message>
-        <source>Web address: %1</source>
-        <translation>Indirizzo sul web: %1</translation>
     </message>
 </context>
 </TS>

@@ -41,14 +41,7 @@
     </message>
 </context>
 <context>
-    <name>GameStart</name>
-    <message>
-        <source>Qt&apos;s SVG image plugin, which draws the pictures, is missing</source>
-        <translation>de SVG-afbeeldingsplug-in van Qt, die de afbeeldingen tekent, ontbreekt</translation>
-    </message>
-</context>
-<context>
-    <name>Layout</name>
+    <name>Form1</name>
     <message>
         <source>Winnings</source>
         <translation>Winst</translation>
@@ -72,6 +65,36 @@
     <message>
         <source>&amp;Quit</source>
         <translation>A&amp;fsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Over</translation>
+    </message>
+</context>
+<context>
+    <name>FrmAbout</name>
+    <message>
+        <source>Version %1.%2</source>
+        <translation>Versie %1.%2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Over %1</translation>
+    </message>
+    <message>
+        <source>Web address: %1</source>
+        <translation>Adres op het web: %1</translation>
+    </message>
+</context>
+<context>
+    <name>GameStart</name>
+    <message>
+        <source>Qt&apos;s SVG image plugin, which draws the pictures, is missing</source>
+        <translation>de SVG-afbeeldingsplug-in van Qt, die de afbeeldingen tekent, ontbreekt</translation>
     </message>
 </context>
 <context>
@@ -156,10 +179,6 @@
         <translation>Rol %1: %2</translation>
     </message>
     <message>
-        <source>Coin Slot</source>
-        <translation>Muntgleuf</translation>
-    </message>
-    <message>
         <source>Spin</source>
         <translation>Draaien</translation>
     </message>
@@ -186,32 +205,6 @@
     <message>
         <source>Stake now %1</source>
         <translation>Inzet nu %1</translation>
-    </message>
-</context>
-<context>
-    <name>spinzaro::Form1</name>
-    <message>
-        <source>&amp;About</source>
-        <translation>&amp;Over</translation>
-    </message>
-</context>
-<context>
-    <name>spinzaro::FrmAbout</name>
-    <message>
-        <source>Version %1.%2</source>
-        <translation>Versie %1.%2</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>About %1</source>
-        <translation>Over %1</translation>
-    </message>
-    <message>
-        <source>Web address: %1</source>
-        <translation>Adres op het web: %1</translation>
     </message>
 </context>
 </TS>

@@ -48,7 +48,9 @@ void fitToText(QLabel* label, DesignBox box, const QString& text)
 
 QString versionLine(const QVersionNumber& version)
 {
-    return FrmAbout::tr("Version %1.%2").arg(version.majorVersion()).arg(version.minorVersion());
+    return QCoreApplication::translate("FrmAbout", "Version %1.%2")
+        .arg(version.majorVersion())
+        .arg(version.minorVersion());
 }
 
 FrmAbout::FrmAbout(QWidget* parent)
@@ -60,7 +62,7 @@ FrmAbout::FrmAbout(QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(clientBox.pixels().size());
 
-    cmdOK_ = new QPushButton(tr("OK"), this);
+    cmdOK_ = new QPushButton(QCoreApplication::translate("FrmAbout", "OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setGeometry(okBox.pixels());
     cmdOK_->setDefault(true);
@@ -73,7 +75,7 @@ FrmAbout::FrmAbout(QWidget* parent)
     label2_->setText(QString::fromUtf8(identity::webAddress));
     label2_->adjustSize();
     // A screen reader reads a dialog's loose texts of three words or more.
-    label2_->setAccessibleName(tr("Web address: %1").arg(label2_->text()));
+    label2_->setAccessibleName(QCoreApplication::translate("FrmAbout", "Web address: %1").arg(label2_->text()));
     lbCopyright_ = designLabel(this, "lbCopyright", copyrightBox, Qt::AlignCenter);
 
     // Only OK takes the focus; Esc closes the dialog as the cancel button would.
@@ -86,7 +88,7 @@ FrmAbout::FrmAbout(QWidget* parent)
 void FrmAbout::Form_Load()
 {
     const QString title = QCoreApplication::applicationName();
-    setWindowTitle(tr("About %1").arg(title));
+    setWindowTitle(QCoreApplication::translate("FrmAbout", "About %1").arg(title));
     fitToText(lblVersion_, versionBox, versionLine(QVersionNumber::fromString(QCoreApplication::applicationVersion())));
     lblVersion_->setAccessibleName(title + QLatin1Char(' ') + lblVersion_->text());
     fitToText(lblTitle_, titleBox, title);

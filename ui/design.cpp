@@ -53,14 +53,14 @@ const std::array designs = std::to_array<ControlDesign>({
     {"imgSpinPix_1", K::reelWindow, {2190, 1020, 765, 765}},
     {"imgSpinPix_2", K::reelWindow, {3780, 1020, 765, 765}},
 
-    {"Label4", K::heading, {720, 30, 825, 225}, QT_TRANSLATE_NOOP("Layout", "Winnings")},
+    {"Label4", K::heading, {720, 30, 825, 225}, QT_TRANSLATE_NOOP("Form1", "Winnings")},
     {"lbWin", K::displayBox, {480, 240, 1275, 315}},
     {"Line1", K::line, {1800, 390, 195, 0}, "", qRgb(255, 0, 255)},
-    {"Label5", K::heading, {2505, 30, 405, 225}, QT_TRANSLATE_NOOP("Layout", "Bets")},
+    {"Label5", K::heading, {2505, 30, 405, 225}, QT_TRANSLATE_NOOP("Form1", "Bets")},
     {"lbBet", K::displayBox, {2040, 240, 1275, 315}},
     {"Line2", K::line, {3390, 360, 195, 0}, "", qRgb(255, 0, 255)},
     {"Line3", K::line, {3390, 450, 195, 0}, "", qRgb(255, 0, 255)},
-    {"Label6", K::heading, {3945, 30, 705, 225}, QT_TRANSLATE_NOOP("Layout", "Balance")},
+    {"Label6", K::heading, {3945, 30, 705, 225}, QT_TRANSLATE_NOOP("Form1", "Balance")},
     {"lbAhead", K::displayBox, {3660, 240, 1275, 315}},
 
     {"imgMenu", K::picture, {276, 2196, 600, 2400}},
@@ -77,12 +77,12 @@ const std::array designs = std::to_array<ControlDesign>({
     {"img50bill", K::prize, {816, 4272, 2496, 936}},
     {"img100Bill", K::prize, {480, 3072, 3252, 1272}},
 
-    {"Label2", K::heading, {4380, 2070, 315, 225}, QT_TRANSLATE_NOOP("Layout", "Bet")},
+    {"Label2", K::heading, {4380, 2070, 315, 225}, QT_TRANSLATE_NOOP("Form1", "Bet")},
     {"lbSpinBet", K::displayBox, {4260, 2280, 585, 285}},
-    {"Label1", K::heading, {4170, 2820, 765, 225}, QT_TRANSLATE_NOOP("Layout", "Coin Slot")},
+    {"Label1", K::heading, {4170, 2820, 765, 225}, QT_TRANSLATE_NOOP("Form1", "Coin Slot")},
     {"lbCoinSlot", K::coinSlot, {4230, 3060, 645, 105}},
     {"cmdSpin", K::spinButton, {3864, 3552, 1356, 660}},
-    {"cmdQuit", K::quitButton, {4050, 4950, 1065, 345}, QT_TRANSLATE_NOOP("Layout", "&Quit")},
+    {"cmdQuit", K::quitButton, {4050, 4950, 1065, 345}, QT_TRANSLATE_NOOP("Form1", "&Quit")},
 });
 
 }  // namespace

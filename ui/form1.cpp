@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -44,7 +45,7 @@ Form1::Form1(std::unique_ptr<RandomSource> random, std::unique_ptr<QtWindowOpera
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
 
-    aboutEntry_ = menuBar()->addAction(tr("&About"));
+    aboutEntry_ = menuBar()->addAction(QCoreApplication::translate("Form1", "&About"));
     aboutEntry_->setObjectName(QStringLiteral("frmAboutSlot"));
 
     canvas_ = new QWidget(this);

@@ -82,7 +82,7 @@ QLabel* Form1::makeHeading(const ControlDesign& design)
     label->move(pixelBox(design).topLeft());
     label->adjustSize();
     const int centre = label->x() * 2 + label->width();  // doubled, to stay whole
-    label->setText(QCoreApplication::translate("Layout", design.caption));
+    label->setText(QCoreApplication::translate("Form1", design.caption));
     label->adjustSize();
     label->move((centre - label->width()) / 2, label->y());
     leaveUnheard(label);  // the tally, stake or slot below is heard by it
@@ -204,7 +204,7 @@ QPushButton* Form1::makeSpinButton(const ControlDesign& design)
 
 QPushButton* Form1::makeQuitButton(const ControlDesign& design)
 {
-    auto* button = new BevelButton(QCoreApplication::translate("Layout", design.caption), canvas_);
+    auto* button = new BevelButton(QCoreApplication::translate("Form1", design.caption), canvas_);
     button->setFont(designFont("Arial", 96, QFont::Bold));
     setColour(button, QPalette::Button, quitFaceColour);
     setColour(button, QPalette::Light, quitEdgeColour.lighter());

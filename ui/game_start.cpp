@@ -33,7 +33,8 @@ int playGame(int argc, char* argv[], const std::function<void(Form1&)>& beforeSh
     // Every picture is drawn from its SVG source: without the plugin the game
     // would be played blind.
     if (!QImageReader::supportedImageFormats().contains("svg")) {
-        refuseStart(QCoreApplication::translate("GameStart", "Qt's SVG image plugin, which draws the pictures, is missing"));
+        refuseStart(
+            QCoreApplication::translate("GameStart", "Qt's SVG image plugin, which draws the pictures, is missing"));
         return 1;
     }
 

@@ -64,7 +64,8 @@ void sayCannotOpen(QString cause, const QString& hint)
 {
     while (cause.endsWith(QLatin1Char('.')) || cause.endsWith(QLatin1Char('!')))
         cause.chop(1);
-    QString line = startText(QT_TRANSLATE_NOOP("PlatformStart", "Spinzaro: cannot open a window: %1%2.")).arg(cause, hint);
+    QString line =
+        startText(QT_TRANSLATE_NOOP("PlatformStart", "Spinzaro: cannot open a window: %1%2.")).arg(cause, hint);
     if (line.endsWith(QLatin1String("?.")))
         line.chop(1);
     std::fprintf(stderr, "%s\n", qPrintable(line));
@@ -116,7 +117,8 @@ void noteStartMessage(QtMsgType type, const QMessageLogContext& context, const Q
     if (type == QtDebugMsg) {
         // Only shown when asked for (QT_DEBUG_PLUGINS, QT_LOGGING_RULES): the asker wants it now.
         const QByteArray line = qFormatLogMessage(type, context, message).toLocal8Bit() + '\n';
-        [[maybe_unused]] const ssize_t written = ::write(state.realError, line.constData(), static_cast<size_t>(line.size()));
+        [[maybe_unused]] const ssize_t written =
+            ::write(state.realError, line.constData(), static_cast<size_t>(line.size()));
         return;
     }
     const std::string text = message.trimmed().toStdString();

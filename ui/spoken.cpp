@@ -78,9 +78,10 @@ QString tallyWords(const QString& heading, const QString& amount)
     return heading + QLatin1Char(' ') + amount;
 }
 
+// The slot is heard by the caption the window shows under it.
 QString coinSlotWords()
 {
-    return QCoreApplication::translate("Spoken", "Coin Slot");
+    return QCoreApplication::translate("Form1", "Coin Slot");
 }
 
 QString coinSlotTip(const QString& key)
