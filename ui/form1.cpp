@@ -1,6 +1,7 @@
 // The main window of the game: its frame, its events and its end.
 #include "form1.h"
 
+#include "accessibility.h"
 #include "cue_player.h"
 #include "design.h"
 #include "identity.h"

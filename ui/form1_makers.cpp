@@ -1,6 +1,7 @@
 // The makers of the main window's controls, one for each kind in the design.
 #include "form1.h"
 
+#include "accessibility.h"
 #include "design.h"
 #include "spoken.h"
 #include "widgets.h"

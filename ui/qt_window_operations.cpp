@@ -2,6 +2,7 @@
 #include "qt_window_operations.h"
 
 #include "about.h"
+#include "accessibility.h"
 #include "spoken.h"
 #include "widgets.h"
 #include "window_timer.h"
