@@ -6,7 +6,6 @@
 #include "translations.h"
 #include "window_fixture.h"
 
-#include <QDir>
 #include <QFile>
 #include <QMenuBar>
 #include <QPushButton>
@@ -49,15 +48,6 @@ Translations readTranslations(const QString& language)
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     return translations;
-}
-
-// The languages the game carries, as the build embedded them.
-std::vector<std::string> shippedLanguages()
-{
-    std::vector<std::string> languages;
-    for (const QString& file : QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("spinzaro_*.qm")}))
-        languages.push_back(file.section(QLatin1Char('_'), 1).section(QLatin1Char('.'), 0, 0).toStdString());
-    return languages;
 }
 
 // A text as drawn: a mnemonic's ampersand is not drawn, a doubled one is.

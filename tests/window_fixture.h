@@ -4,6 +4,7 @@
 #include "fake_window.h"
 #include "form1.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QTest>
 
@@ -16,6 +17,15 @@
 namespace spinzaro {
 
 using testkit::ScriptedRandom;
+
+// The languages the game carries, as the build embedded them ("de").
+inline std::vector<std::string> shippedLanguages()
+{
+    std::vector<std::string> languages;
+    for (const QString& file : QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("spinzaro_*.qm")}))
+        languages.push_back(file.section(QLatin1Char('_'), 1).section(QLatin1Char('.'), 0, 0).toStdString());
+    return languages;
+}
 
 // The real window, shown, with scripted reels, and a player's hands on it.
 struct PlayedWindow {
