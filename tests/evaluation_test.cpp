@@ -112,6 +112,9 @@ TEST_F(EvaluationTest, TheSevenHundredAndTwentyNineEquallyLikelyDrawsReachEveryR
     EXPECT_EQ(machine.state().totalWin, Money::dollars(1600));
     EXPECT_EQ(winningTriplesByMultiplier,
               (std::map<long, int>{{4, 1}, {8, 7}, {16, 7}, {24, 7}, {30, 7}, {50, 7}, {100, 7}}));
+    // The seven lines beside the pay-table picture are the whole table: no
+    // row of it is dead, paid by no line at all.
+    EXPECT_EQ(payTable.size(), winningTriplesByMultiplier.size());
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <limits>
 
+#include <sysexits.h>
+
 namespace spinzaro {
 namespace {
 
@@ -41,11 +43,14 @@ TEST(MoneyArithmetic, IsExactForWholeDollars)
 
 using MoneyOverflowDeathTest = ::testing::Test;
 
+// With the system's status for an internal fault, EX_SOFTWARE (70), which a
+// caller tells apart from a window that could not open (1) or a refused
+// command line (2).
 TEST_F(MoneyOverflowDeathTest, EndsTheProgramWithAMessageInsteadOfWrapping)
 {
     const Money largest = Money::fromUnits(std::numeric_limits<std::int64_t>::max());
     const Money smallest = Money::fromUnits(std::numeric_limits<std::int64_t>::min());
-    const auto endsWithOverflow = ::testing::ExitedWithCode(moneyOverflowExitCode);
+    const auto endsWithOverflow = ::testing::ExitedWithCode(EX_SOFTWARE);
 
     EXPECT_EXIT((void)(largest + Money::fromUnits(1)), endsWithOverflow, "money overflow in addition");
     EXPECT_EXIT((void)(smallest - Money::fromUnits(1)), endsWithOverflow, "money overflow in subtraction");
