@@ -59,25 +59,40 @@ struct HangingUpDisplay {
     std::thread acceptor;
 };
 
-TEST(ProgramTest, ItAnswersItsOptionsAndWhereNoWindowCanBeOpenedSaysWhyInOneLine)
+// A run of the game and what it must end with.
+struct RunCase {
+    QStringList environment;
+    QStringList arguments;
+    int exitCode;
+    Matcher<std::string> error;  // all of standard error
+    Matcher<std::string> output = IsEmpty();
+    bool outputToFull = false;
+    int closedDescriptor = -1;
+};
+
+void expectRuns(std::initializer_list<RunCase> cases)
 {
-    const auto noWindow = [](const std::string& cause) -> Matcher<std::string> {
-        return oneLine(AllOf(StartsWith("Spinzaro: cannot open a window: "), HasSubstr(cause)));
-    };
-    const auto refused = [](const std::string& what) -> Matcher<std::string> {
-        return Eq("spinzaro: " + what + "; try 'spinzaro --help'.");
-    };
-    const std::string version = "Spinzaro " + QCoreApplication::applicationVersion().toStdString() + "\n";
+    for (const RunCase& c : cases) {
+        SCOPED_TRACE((c.environment + c.arguments).join(' ').toStdString());
+        GameRun game{.environment = c.environment, .arguments = c.arguments, .outputToFull = c.outputToFull};
+        game.closedDescriptor = c.closedDescriptor;
+        const GameRun::Result run = game.run();
+        EXPECT_EQ(run.exitCode, c.exitCode);
+        EXPECT_THAT(run.error, c.error);
+        EXPECT_THAT(run.output, c.output);
+    }
+}
+
+Matcher<std::string> noWindow(const std::string& cause)
+{
+    return oneLine(AllOf(StartsWith("Spinzaro: cannot open a window: "), HasSubstr(cause)));
+}
+
+// Each fails with status 1 and the reason in one line.
+TEST(ProgramTest, WhereNoWindowCanBeOpenedItSaysWhyInOneLine)
+{
     const HangingUpDisplay hangingUp;
-    const struct {
-        QStringList environment;
-        QStringList arguments;
-        int exitCode;
-        Matcher<std::string> error;  // all of standard error
-        Matcher<std::string> output = IsEmpty();
-        bool outputToFull = false;
-        int closedDescriptor = -1;
-    } cases[] = {
+    expectRuns({
         {{}, {}, 1, noWindow("neither DISPLAY nor WAYLAND_DISPLAY is set")},
         {{"DISPLAY=:93"}, {}, 1, noWindow(":93")},  // no X server listens there
         {{"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=wayland-93"}, {}, 1, noWindow("wl_display")},
@@ -107,6 +122,16 @@ TEST(ProgramTest, ItAnswersItsOptionsAndWhereNoWindowCanBeOpenedSaysWhyInOneLine
          1,
          AllOf(StartsWith("Spinzaro: Es kann kein Fenster geöffnet werden: "),
                HasSubstr(" (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt)."))},
+    });
+}
+
+TEST(ProgramTest, ItAnswersItsOptionsAndRefusesWhatItDoesNotKnow)
+{
+    const auto refused = [](const std::string& what) -> Matcher<std::string> {
+        return Eq("spinzaro: " + what + "; try 'spinzaro --help'.");
+    };
+    const std::string version = "Spinzaro " + QCoreApplication::applicationVersion().toStdString() + "\n";
+    expectRuns({
         {{}, {"--version"}, 0, IsEmpty(), StartsWith(version)},
         // Qt's own options are Qt's to explain.
         {{},
@@ -120,16 +145,7 @@ TEST(ProgramTest, ItAnswersItsOptionsAndWhereNoWindowCanBeOpenedSaysWhyInOneLine
         {{}, {"--x"}, 2, refused("unknown option '--x'")},
         {{}, {"-platform", "offscreen", "--coins=5"}, 2, refused("unknown option '--coins'")},
         {{}, {"fruit"}, 2, refused("unexpected argument 'fruit'")},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE((c.environment + c.arguments).join(' ').toStdString());
-        GameRun game{.environment = c.environment, .arguments = c.arguments, .outputToFull = c.outputToFull};
-        game.closedDescriptor = c.closedDescriptor;
-        const GameRun::Result run = game.run();
-        EXPECT_EQ(run.exitCode, c.exitCode);
-        EXPECT_THAT(run.error, c.error);
-        EXPECT_THAT(run.output, c.output);
-    }
+    });
 }
 
 // A factor that leaves no window to see, or Qt without the plugin that draws
