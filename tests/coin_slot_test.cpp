@@ -25,25 +25,13 @@ TEST_F(CoinSlotTest, LoadingStakesOneDollarAndEachCoinAddsOneUpToFiveThenStartsA
                 ElementsAre("cue /game/CoinSlot.wav", "caption lbSpinBet $1.00", "caption lbAmount_0 $4.00",
                             "caption lbAmount_2 $8.00", "caption lbAmount_3 $16.00", "caption lbAmount_4 $24.00",
                             "caption lbAmount_5 $30.00", "caption lbAmount_6 $50.00", "caption lbAmount_7 $100.00"));
-    EXPECT_EQ(window.cues, std::vector<Cue>(5, Cue::coinSlot));
+    EXPECT_EQ(window.waves, std::vector<std::string>(5, "/game/CoinSlot.wav"));
     EXPECT_EQ(window.caption(Label::lbBet), "");
 
     // The window finds a row's element from its label, and none from another label.
     for (int element = 0; element < amountLabelCount; ++element)
         EXPECT_EQ(amountElement(lbAmount(element)), element);
     EXPECT_EQ(amountElement(Label::lbSpinBet), -1);
-}
-
-TEST_F(CoinSlotTest, ACoinDuringThePauseRewritesEveryRowButShowsOrHidesNothing)
-{
-    spinTo(Symbol::bell, Symbol::bell, Symbol::bell);
-    ASSERT_TRUE(window.enabled(Timer::tmrWait));
-    window.log.clear();
-    machine.lbCoinSlot_Click();
-    for (const std::string& line : window.log)
-        EXPECT_TRUE(line.starts_with("cue") || line.starts_with("caption")) << line;
-    EXPECT_EQ(window.caption(Label::lbAmount_5), "$60.00");
-    EXPECT_EQ(window.payArea(), "imgCoins2 lbAmount_5");
 }
 
 }  // namespace

@@ -5,21 +5,12 @@
 # server, hence xvfb-run.
 #   destroyed_window_test.sh GAME
 set -euo pipefail
+. "$(dirname "$0")/game_in_xvfb.sh"
 
-game=$1
 runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
 
-env -i PATH="$PATH" HOME="$runtime" XDG_RUNTIME_DIR="$runtime" LSAN_OPTIONS="${LSAN_OPTIONS:-}" \
-    xvfb-run -a -s "-screen 0 800x600x24" bash -c '
-    QT_QPA_PLATFORM=xcb PULSE_SERVER="unix:$1/no-server" "$2" 2>"$1/error" &
-    game=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Spinzaro$" 2>/dev/null | head -1) || true
-    if [ -z "$window" ]; then
-        echo "the game window did not appear"
-        kill $game
-        exit 1
-    fi
+game_in_xvfb "$runtime" "$1" "$runtime/error" '
     xdotool windowclose "$window"
     # Generous: the game ends within a moment, a test machine may be slow.
     for _ in $(seq 100); do
@@ -33,10 +24,10 @@ env -i PATH="$PATH" HOME="$runtime" XDG_RUNTIME_DIR="$runtime" LSAN_OPTIONS="${L
     fi
     status=0
     wait $game || status=$?
-    if [ $status -ne 0 ] || [ -s "$1/error" ]; then
+    if [ $status -ne 0 ] || [ -s "$1" ]; then
         echo "the game ended with status $status, saying:"
-        cat "$1/error"
+        cat "$1"
         exit 1
     fi
     echo "the game ended with its window"
-' _ "$runtime" "$game"
+' "$runtime/error"

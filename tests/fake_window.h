@@ -5,12 +5,13 @@
 
 #include "machine_state.h"
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <map>
 #include <optional>
-#include <ostream>
 #include <random>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,12 +20,10 @@ namespace spinzaro::testkit {
 
 class FakeWindow : public WindowOperations {
 public:
-    FakeWindow();
-
     void setCaption(Label label, std::string_view text) override;
-    void setVisible(Label label, bool visible) override { show(controlName(label), visible); }
-    void setVisible(Picture picture, bool visible) override { show(controlName(picture), visible); }
-    void setEnabled(Button button, bool enabled) override;
+    void setVisible(Label label, bool visible) override { turn(controlName(label), visible, "show", "hide"); }
+    void setVisible(Picture picture, bool visible) override { turn(controlName(picture), visible, "show", "hide"); }
+    void setEnabled(Button button, bool enabled) override { turn(controlName(button), enabled, "enable", "disable"); }
     void setEnabled(Timer timer, bool enabled) override;
     void setReelPicture(int reel, int entry) override;
     bool reelShows(int reel, int entry) const override;
@@ -35,10 +34,8 @@ public:
 
     // What the player sees.
     std::string caption(Label label) const { return captions_.contains(label) ? captions_.at(label) : ""; }
-    bool visible(Label label) const { return on_.at(controlName(label)); }
-    bool visible(Picture picture) const { return on_.at(controlName(picture)); }
-    bool enabled(Button button) const { return on_.at(controlName(button)); }
-    bool enabled(Timer timer) const { return timers_.at(timer).enabled; }
+    bool enabled(Button button) const { return !off_.contains(controlName(button)); }
+    bool enabled(Timer timer) const { return timers_.at(static_cast<std::size_t>(timer)).enabled; }
     // What the pay area shows, pictures then lbAmount elements: "img50bill lbAmount_6".
     std::string payArea() const;
     // The symbols on the reels from left to right, "-" where none shows.
@@ -47,9 +44,9 @@ public:
     void showForeignPicture(int reel) { reels_.at(static_cast<std::size_t>(reel)) = &foreignPicture_; }
 
     // Timers on a virtual clock, in milliseconds. Ticks that fall due together
-    // are delivered in timer order, or shuffled once a seed is given.
+    // are delivered in timer order, or shuffled by tieOrder once it is set.
     void connect(SlotMachine& machine) { machine_ = &machine; }
-    void shuffleSimultaneousTicks(unsigned seed);
+    std::optional<std::mt19937> tieOrder;
     // Delivers the next due tick unless it falls after the deadline; false
     // when none was delivered.
     bool deliverNextTick(long deadlineMs = LONG_MAX);
@@ -62,22 +59,20 @@ public:
     }
     long now() const { return nowMs_; }
 
-    // Lines such as "caption lbBet $1.00", "timer Timer1 on", "reel 0 bell".
+    // Lines such as "caption lbBet $1.00", "disable cmdSpin", "timer Timer1 on", "reel 0 bell".
     std::vector<std::string> log;
     std::vector<std::string> takeLog() { return std::exchange(log, {}); }
-    std::vector<Cue> cues;  // in order played
+    std::vector<std::string> waves;  // the paths played, in order
     std::string folder = "/game";
-    bool ended = false;
 
 private:
     struct TimerState {
-        long intervalMs = 0;
         bool enabled = false;
         long nextDueMs = 0;
     };
 
-    void show(std::string_view control, bool visible);
-    void dispatch(Timer timer);
+    // Shows or enables a control, or hides or disables it, and says which.
+    void turn(std::string_view control, bool on, const char* onWord, const char* offWord);
 
     // Stand-ins for the image list's picture objects: a reel points at one.
     std::array<int, symbolCount> pictures_{1, 2, 3, 4, 5, 6, 7, 8};
@@ -85,11 +80,11 @@ private:
     std::array<const int*, reelCount> reels_{};
 
     std::map<Label, std::string> captions_;
-    std::map<std::string_view, bool> on_;  // shown or enabled, by control name
-    std::map<Timer, TimerState> timers_;
+    // Hidden or disabled, by control name; the window design hides the prizes.
+    std::set<std::string_view> off_{controlName(Picture::imgCoins2), controlName(Picture::img50bill),
+                                    controlName(Picture::img100Bill)};
+    std::array<TimerState, 4> timers_{};  // by Timer
     long nowMs_ = 0;
-    bool shuffle_ = false;
-    std::mt19937 tieOrder_;
     SlotMachine* machine_ = nullptr;
 };
 
@@ -98,7 +93,7 @@ class ScriptedRandom : public RandomSource {
 public:
     explicit ScriptedRandom(std::vector<float> draws = {0.5F}) : draws_(std::move(draws)) {}
     void seedFromClock() override { ++seeded; }
-    float next() override;
+    float next() override { return draws_.at(std::min(position_++, draws_.size() - 1)); }
     void script(std::vector<float> draws)
     {
         draws_ = std::move(draws);
@@ -114,21 +109,4 @@ private:
 // The draw that floor(9r) turns into the given symbol.
 float drawFor(Symbol symbol);
 
-// The cue whose wave lies at the path in the folder, if any.
-std::optional<Cue> cueAt(std::string_view folder, const std::string& path);
-
 }  // namespace spinzaro::testkit
-
-namespace spinzaro {
-
-// Failing checks name symbols and cues as the game does.
-inline void PrintTo(Symbol symbol, std::ostream* out)
-{
-    *out << symbolName(symbol);
-}
-inline void PrintTo(Cue cue, std::ostream* out)
-{
-    *out << cueFile(cue);
-}
-
-}  // namespace spinzaro

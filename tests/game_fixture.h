@@ -32,26 +32,14 @@ protected:
                        drawFor(middle), drawFor(middle), drawFor(right)});
     }
 
-    // Presses Spin and lets the reels run until the evaluation has run.
+    // Presses Spin and lets the reels run until the evaluation has run; the
+    // pause of a win is left running.
     void spinTo(Symbol left, Symbol middle, Symbol right)
     {
         scriptLanding(left, middle, right);
         machine.cmdSpin_Click();
         while (window.enabled(Timer::Timer1))
             window.deliverNextTick();
-    }
-
-    // Lets a pause after a win run out, if one is running.
-    void endPause()
-    {
-        if (window.enabled(Timer::tmrWait))
-            window.deliverNextTick();
-    }
-
-    void clickCoinSlot(int times)
-    {
-        for (int i = 0; i < times; ++i)
-            machine.lbCoinSlot_Click();
     }
 
     FakeWindow window;

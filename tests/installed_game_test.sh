@@ -6,6 +6,7 @@
 # which waves to look for from its cue table.
 #   installed_game_test.sh BUILD_DIR LAYOUT_TABLE CUE_TABLE
 set -euo pipefail
+. "$(dirname "$0")/game_in_xvfb.sh"
 
 build=$(cd "$1" && pwd)
 layout_table=$2
@@ -47,26 +48,17 @@ done
 # sound server that is not there (it still opens the wave before it looks for one).
 mkdir -m 700 "$stage/runtime"
 cd /
-env -i PATH="$PATH" HOME="$stage" XDG_RUNTIME_DIR="$stage/runtime" \
-    xvfb-run -a -s "-screen 0 800x600x24" bash -c '
-    QT_QPA_PLATFORM=xcb PULSE_SERVER="unix:$1/no-server" "$2" >/dev/null 2>&1 &
-    game=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Spinzaro$" 2>/dev/null | head -1) || true
-    if [ -z "$window" ]; then
-        echo "the game window did not appear"
-        kill $game
-        exit 1
-    fi
+game_in_xvfb "$stage/runtime" "$launcher" /dev/null '
     eval "$(xdotool getwindowgeometry --shell "$window")"
     # A click may come before the window takes input; each one plays the cue.
     for _ in $(seq 40); do
-        xdotool mousemove --window "$window" "$3" $(( HEIGHT - $4 )) click 1
+        xdotool mousemove --window "$window" "$2" $(( HEIGHT - $3 )) click 1
         sleep 0.25
-        grep -qx CoinSlot.wav "$1/opened" && break
+        grep -qx CoinSlot.wav "$1" && break
     done
     kill $game
     wait $game 2>/dev/null || true
-' _ "$stage" "$launcher" "$click_x" "$click_from_bottom"
+' "$stage/opened" "$click_x" "$click_from_bottom"
 
 if grep -qx CoinSlot.wav "$stage/opened"; then
     echo "opened $game_dir/CoinSlot.wav"

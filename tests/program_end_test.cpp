@@ -12,16 +12,18 @@ namespace {
 
 using namespace ::testing;
 
+// The game started as the executable starts it, then played by the script.
+GameRun scripted(const QString& script, const QStringList& environment = {})
+{
+    return {.program = GameRun::programPath(QStringLiteral("scripted_game")),
+            .environment = QStringList{"QT_QPA_PLATFORM=offscreen", "SPINZARO_SCRIPT=" + script} + environment};
+}
+
 // Looking at the wave takes a minute; the program must not wait for that.
 TEST(ProgramEndTest, QuitAndClosingEndTheProgramAtOnceWhileACueWaitsOnAHungFileSystem)
 {
     for (const char* script : {"quit", "close"}) {
-        GameRun game;
-        game.program = GameRun::programPath(QStringLiteral("scripted_game"));
-        game.environment = {QStringLiteral("QT_QPA_PLATFORM=offscreen"), QStringLiteral("SPINZARO_WAVE_DELAY=60"),
-                            QStringLiteral("SPINZARO_SCRIPT=") + script};
-        const GameRun::Result run = game.run();  // 10 s at most
-        EXPECT_TRUE(run.ended) << script;
+        const GameRun::Result run = scripted(script, {"SPINZARO_WAVE_DELAY=60"}).run();  // 10 s at most
         EXPECT_EQ(run.exitCode, 0) << script;
         EXPECT_EQ(run.output, "held up\n") << script << ": the cue's wave was not waited on";
         // The offscreen platform's own note on the window's fixed size, and nothing else.
@@ -33,10 +35,7 @@ TEST(ProgramEndTest, QuitAndClosingEndTheProgramAtOnceWhileACueWaitsOnAHungFileS
 // why in one line.
 TEST(ProgramEndTest, AnExitWhileTheWindowIsBeingOpenedIsExplained)
 {
-    GameRun game;
-    game.program = GameRun::programPath(QStringLiteral("scripted_game"));
-    game.environment = {QStringLiteral("QT_QPA_PLATFORM=offscreen"), QStringLiteral("SPINZARO_SCRIPT=exit")};
-    const GameRun::Result run = game.run();
+    const GameRun::Result run = scripted("exit").run();
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.error, "Spinzaro: cannot open a window: the platform plugin ended the program.");
 }
@@ -47,13 +46,9 @@ TEST(ProgramEndTest, ClosedStandardDescriptorsStayClosedToTheGamesOwnFiles)
 {
     for (int closed = 0; closed <= 2; ++closed) {
         const QTemporaryDir folder;
-        GameRun game;
-        game.program = GameRun::programPath(QStringLiteral("scripted_game"));
-        game.environment = {QStringLiteral("QT_QPA_PLATFORM=offscreen"), QStringLiteral("SPINZARO_SCRIPT=descriptors"),
-                            QStringLiteral("SPINZARO_REPORT=") + folder.filePath(QStringLiteral("report"))};
+        GameRun game = scripted("descriptors", {"SPINZARO_REPORT=" + folder.filePath(QStringLiteral("report"))});
         game.closedDescriptor = closed;
-        const GameRun::Result run = game.run();
-        EXPECT_EQ(run.exitCode, 0) << closed;
+        EXPECT_EQ(game.run().exitCode, 0) << closed;
         QFile report(folder.filePath(QStringLiteral("report")));
         ASSERT_TRUE(report.open(QIODevice::ReadOnly)) << closed;
         const QList<QByteArray> targets = report.readAll().split('\n');
