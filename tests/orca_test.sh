@@ -62,6 +62,18 @@ heard() {
     return 0
 }
 
+# Ends a process, by force if it has not gone within five seconds: Orca may
+# be busy in its own shutdown on a loaded machine.
+stop() {
+    kill "$1" 2>/dev/null || return 0
+    for _ in $(seq 50); do
+        kill -0 "$1" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -9 "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
+
 # One game in a language: the texts Orca is to speak, in their order.
 play() {
     local language=$1 quit=$2 spin=$3 stake=$4 loss=$5 win=$6 loss2=$7 about_key=$8 about=$9 version=${10} address=${11}
@@ -91,10 +103,8 @@ play() {
     heard "$log" "Copyright (C) 2026 Spinzaro Games"
     xdotool key Return
     heard "$log" "Spinzaro frame" 2
-    kill "$game_pid" 2>/dev/null || true
-    wait "$game_pid" 2>/dev/null || true
-    kill "$orca" 2>/dev/null || true
-    wait "$orca" 2>/dev/null || true
+    stop "$game_pid"
+    stop "$orca"
     # Nothing misleading: no control said to be greyed, Quit never again.
     if grep -F "SPEECH OUTPUT" "$log" | grep -qiE "grayed|greyed"; then
         echo "FAIL: Orca said a control was greyed" >&2
