@@ -128,7 +128,6 @@ TEST_P(LanguageTest, TheWindowAndTheAboutWindowAreTranslatedAndEveryTextFits)
     for (const auto& [key, translation] : translations)
         EXPECT_TRUE(key.first != QLatin1String("Form1") || std::ranges::count(shown, translation) > 0)
             << translation.toStdString();
-    const QString quit = played.control<QPushButton>("cmdQuit")->text();
     EXPECT_EQ(played.caption("lbAmount_7"), "$100.00") << "amounts are the game's own, in every language";
     // The coin key named as the player's keyboard names it, by Qt's own translation.
     const QString pageUp = QKeySequence(Qt::Key_PageUp).toString(QKeySequence::NativeText);
@@ -148,15 +147,9 @@ TEST_P(LanguageTest, TheWindowAndTheAboutWindowAreTranslatedAndEveryTextFits)
         EXPECT_LE(std::abs(over.center().x() * 2 + 1 - under.center().x() * 2 - 1), 6) << heading->name;
     }
 
-    QMenuBar* menu = played.window.menuBar();
+    const QMenuBar* menu = played.window.menuBar();
     QAction* about = menu->actions().front();
-    EXPECT_EQ(about->text(), translated("Form1", "&About"));
     EXPECT_GE(menu->actionGeometry(about).width(), menu->fontMetrics().horizontalAdvance(drawn(about->text())));
-    // Alt and a letter: each of the two is chosen by a letter of its own.
-    const QKeySequence aboutKey = QKeySequence::mnemonic(about->text());
-    EXPECT_FALSE(aboutKey.isEmpty());
-    EXPECT_FALSE(QKeySequence::mnemonic(quit).isEmpty());
-    EXPECT_NE(aboutKey, QKeySequence::mnemonic(quit));
 
     FrmAbout aboutWindow(&played.window);
     aboutWindow.show();
@@ -178,6 +171,7 @@ TEST(MnemonicTest, QuitNeverTakesTheLetterOfAboutInAnyShippedLanguage)
         quits[language] = letter(translations.at({"Form1", "&Quit"}));
         abouts.insert(letter(translations.at({"Form1", "&About"})));
     }
+    EXPECT_FALSE(abouts.contains(QString())) << "an About without its letter";
     for (const auto& [language, quit] : quits) {
         EXPECT_FALSE(quit.isEmpty()) << language;
         EXPECT_FALSE(abouts.contains(quit)) << language << ": " << quit.toStdString();
